@@ -1,0 +1,43 @@
+#ifndef GENERATOR_CONSOLE_H
+#define GENERATOR_CONSOLE_H
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "sortie_utf8.h"
+
+// The terminal as the dialogue sees it: Windows-1252 text out (converted to
+// UTF-8 on the way), answers in as blank-separated words.
+class Console {
+public:
+    Console(std::istream& entree, std::ostream& sortie);
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    // Where the dialogue writes; std::endl flushes through to the terminal.
+    std::ostream& out() { return flux; }
+
+    // The next word, converted from UTF-8; nothing once the input has ended.
+    std::optional<std::string> lireMot();
+
+    // Reads until an answer from min to max comes. A word that is not a whole
+    // number within the range of int counts as a number out of range. After
+    // each refused answer `relance` is written again (often nothing). Nothing
+    // once the input has ended.
+    std::optional<int> lireChoix(int min, int max, const std::string& relance = std::string());
+
+private:
+    std::optional<std::string> motBrut();
+
+    std::istream& entree;
+    SortieUtf8 tampon;
+    std::ostream flux;
+};
+
+// The value of a word that is a whole decimal number (optional sign) within the
+// range of int: "010" is 10, "+1" is 1; "2x" or "99999999999" is none.
+std::optional<int> nombreEntier(const std::string& mot);
+
+#endif

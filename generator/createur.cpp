@@ -1,0 +1,37 @@
+#include "createur.h"
+
+#include "encodage.h"
+
+std::string texte(const char* utf8) { return versWindows1252(utf8); }
+
+Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire)
+    : console(entree, sortie), out(console.out()), erreurs(err), dossier(std::move(repertoire))
+{
+}
+
+bool Createur::repondre(int& cible, int min, int max, const std::string& relance)
+{
+    const std::optional<int> reponse = console.lireChoix(min, max, relance);
+    if (reponse) {
+        cible = *reponse;
+    }
+    return reponse.has_value();
+}
+
+int Createur::executer()
+{
+    constexpr int RECOMMENCER = 2;
+    do {
+        Passe p;
+        out << "VESPERINE GENERATOR" << std::endl << std::endl;
+        const bool fini = etapeMonde(p) && etapeCaracteristiques(p) && etapeCarriere(p) && etapeBlessures(p) &&
+                          etapeDestin(p) && etapeProfil(p) && menuFin(p);
+        if (!fini) {
+            // The input ended: nothing is saved, and the shell prompt starts on a line of its own.
+            out << std::endl;
+            erreurs << "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée." << std::endl;
+            return 1;
+        }
+    } while (choix == RECOMMENCER);
+    return 0;
+}

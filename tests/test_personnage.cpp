@@ -1,0 +1,5 @@
+#include <gtest/gtest.h>
+
+#include "personnage.h"
+
+TEST(Personnage, FreshSheet) { Personnage p; EXPECT_EQ(p.getCompetence(ACROBATIE), 0); }
