@@ -1,0 +1,92 @@
+// The terminal side of the dialogue: UTF-8 out and in, and how answers are read.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <iomanip>
+#include <sstream>
+
+#include "console.h"
+#include "encodage.h"
+
+namespace {
+
+TEST(SortieUtf8, ConvertsWindows1252AfterTheFieldWidths)
+{
+    std::ostringstream terminal;
+    std::istringstream clavier;
+    Console console(clavier, terminal);
+    // "Féminin" is seven characters: a field of 10 adds three blanks, not two.
+    console.out() << std::left << std::setw(10) << "F\xE9minin" << "|" << "\x80\x9C\xFF" << std::flush;
+    EXPECT_EQ(terminal.str(), "F\xC3\xA9minin   |\xE2\x82\xAC\xC5\x93\xC3\xBF");
+}
+
+TEST(SortieUtf8, UndefinedBytesBecomeTheControlCharactersOfTheSameNumber)
+{
+    EXPECT_EQ(versUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+    EXPECT_EQ(versWindows1252("\xC2\x81\xC2\x9D"), "\x81\x9D");
+}
+
+TEST(Console, ReadsANameTypedInUtf8AsWindows1252)
+{
+    std::istringstream clavier("  Zo\xC3\xA9\n");
+    std::ostringstream terminal;
+    Console console(clavier, terminal);
+    EXPECT_EQ(console.lireMot(), std::optional<std::string>("Zo\xE9"));
+    EXPECT_EQ(console.lireMot(), std::nullopt);
+}
+
+TEST(Console, KeepsInvalidUtf8AndQuestionsWhatWindows1252CannotHold)
+{
+    // A lone continuation byte, a truncated sequence, then a Greek letter and an emoji.
+    std::istringstream clavier("a\x80z b\xC3 \xCE\xA9\xF0\x9F\x98\x80");
+    std::ostringstream terminal;
+    Console console(clavier, terminal);
+    EXPECT_EQ(console.lireMot(), std::optional<std::string>("a\x80z"));
+    EXPECT_EQ(console.lireMot(), std::optional<std::string>("b\xC3"));
+    EXPECT_EQ(console.lireMot(), std::optional<std::string>("??"));
+}
+
+TEST(Console, TakesTheNameWordAndLeavesTheRestForTheNextQuestions)
+{
+    std::istringstream clavier("\n\n   Jean Paul 2\n");
+    std::ostringstream terminal;
+    Console console(clavier, terminal);
+    EXPECT_EQ(console.lireMot(), std::optional<std::string>("Jean"));
+    // "Paul" is no number: it is dropped like an answer out of range.
+    EXPECT_EQ(console.lireChoix(1, 2), std::optional<int>(2));
+    EXPECT_EQ(terminal.str(), "");
+}
+
+TEST(Console, DropsRefusedAnswersAndWritesTheirRelance)
+{
+    std::istringstream clavier("0 abc 6\n2x 99999999999 -1 5");
+    std::ostringstream terminal;
+    Console console(clavier, terminal);
+    EXPECT_EQ(console.lireChoix(1, 5, "Choix:"), std::optional<int>(5));
+    EXPECT_EQ(terminal.str(), "Choix:Choix:Choix:Choix:Choix:Choix:");
+}
+
+TEST(Console, AnswersNothingOnceTheInputEnds)
+{
+    std::istringstream clavier("7 8 9");
+    std::ostringstream terminal;
+    Console console(clavier, terminal);
+    EXPECT_EQ(console.lireChoix(1, 4), std::nullopt);
+    EXPECT_EQ(console.lireChoix(1, 4), std::nullopt);
+    EXPECT_EQ(console.lireMot(), std::nullopt);
+}
+
+TEST(NombreEntier, WholeDecimalNumbersWithinTheRangeOfInt)
+{
+    EXPECT_EQ(nombreEntier("010"), 10);
+    EXPECT_EQ(nombreEntier("+1"), 1);
+    EXPECT_EQ(nombreEntier("-3"), -3);
+    EXPECT_EQ(nombreEntier("2147483647"), INT_MAX);
+    EXPECT_EQ(nombreEntier("-2147483648"), INT_MIN);
+    for (const char* mot : {"", "+", "-", "2x", "x2", "1.0", "2147483648", "-2147483649", "99999999999999999999",
+                            "١", "0x10", "1e3", "--1", "+-1"}) {
+        EXPECT_EQ(nombreEntier(mot), std::nullopt) << mot;
+    }
+}
+
+}  // namespace
