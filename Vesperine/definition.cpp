@@ -8,6 +8,7 @@ std::string getCaracteristiqueLabel(caracteristique k)
 
 std::string getDomaineNom(domaine d)
 {
-    static const char* const noms[NB_DOMAINES] = {"Mineur", "Biomancie", "Divination", "Pyromancie", "Telekinesie", "Telepathie"};
+    static const char* const noms[NB_DOMAINES] = {"Mineur",     "Biomancie",   "Divination",
+                                                  "Pyromancie", "Telekinesie", "Telepathie"};
     return dansIntervalle(d, NB_DOMAINES) ? noms[d] : "";
 }

@@ -8,10 +8,17 @@ namespace {
 constexpr unsigned int CARACTERISTIQUE_DEPART = 20;
 
 // The skills that homeworlds make basic, and the one whose value a homeworld shifts.
-const skill SKILLS_DES_MONDES[] = {ALPHABETISATION,     GENERAL_CREDO_IMPERIAL, GENERAL_GUERRE,
-                                   GENERAL_IMPERIUM,    LANGUE_HAUT_GOTHIQUE,   ORIENTATION_STELLAIRE,
-                                   ORIENTATION_SURFACE, PILOTAGE_VAISSEAUX_SPATIAUX, PISTAGE,
-                                   SURVIE,              TECHNOMAITRISE};
+const skill SKILLS_DES_MONDES[] = {ALPHABETISATION,
+                                   GENERAL_CREDO_IMPERIAL,
+                                   GENERAL_GUERRE,
+                                   GENERAL_IMPERIUM,
+                                   LANGUE_HAUT_GOTHIQUE,
+                                   ORIENTATION_STELLAIRE,
+                                   ORIENTATION_SURFACE,
+                                   PILOTAGE_VAISSEAUX_SPATIAUX,
+                                   PISTAGE,
+                                   SURVIE,
+                                   TECHNOMAITRISE};
 
 bool estSkillDesMondes(int i)
 {
@@ -135,10 +142,7 @@ void Personnage::modifCompetence(skill s, int delta)
     }
 }
 
-int Personnage::getCompetence(skill s) const
-{
-    return competenceValide(s) ? competences_liste[s].valeur : 0;
-}
+int Personnage::getCompetence(skill s) const { return competenceValide(s) ? competences_liste[s].valeur : 0; }
 
 std::string Personnage::getCompetenceNom(skill s) const
 {
@@ -196,10 +200,7 @@ int Personnage::setPouvoir(pouvoir p, maitrise m)
     return 1;
 }
 
-maitrise Personnage::getPouvoir(pouvoir p) const
-{
-    return dansIntervalle(p, NB_POUVOIRS) ? power[p].level : INAPTE;
-}
+maitrise Personnage::getPouvoir(pouvoir p) const { return dansIntervalle(p, NB_POUVOIRS) ? power[p].level : INAPTE; }
 
 std::string Personnage::getPouvoirNom(pouvoir p) const
 {
@@ -223,17 +224,11 @@ void Personnage::setPsyker(domaine d, bool on)
     }
 }
 
-bool Personnage::getPsyker(domaine d) const
-{
-    return dansIntervalle(d, NB_DRAPEAUX_PSY) && psyker[d];
-}
+bool Personnage::getPsyker(domaine d) const { return dansIntervalle(d, NB_DRAPEAUX_PSY) && psyker[d]; }
 
 // The initiative holds the current agility bonus (AG / 10, without the cap of
 // movement), so that it does not grow each time agility is set again.
-void Personnage::UpdateInitiative()
-{
-    initiative = caracteristiques[AG] / 10;
-}
+void Personnage::UpdateInitiative() { initiative = caracteristiques[AG] / 10; }
 
 void Personnage::UpdateCompetences(caracteristique k)
 {

@@ -2,7 +2,7 @@
 
 namespace {
 
-const char* const MENU_CARRIERES[8] = {"1)Adepte",         "2)Arbitrator",       "3)Assassin", "4)Ecclésiaste",
+const char* const MENU_CARRIERES[8] = {"1)Adepte",         "2)Arbitrator",      "3)Assassin", "4)Ecclésiaste",
                                        "5)Garde impérial", "6)Psyker impérial", "7)Racaille", "8)Technoprêtre"};
 const char* const NOMS_CARRIERES[8] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclesiaste",
                                        "Garde impérial", "Psyker impérial", "Racaille", "Technoprêtre"};
@@ -29,10 +29,9 @@ const OptionCarriere OPTIONS[] = {
      "2)Formation aux armes de point(MS)", "Choix", FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE,
      FORMATION_AUX_ARMES_DE_POING_MS},
     {ADEPTE, true, "Talents aux choix:", "1)Quelconque", "2)Sprint", "Choix:", QUELCONQUE, SPRINT},
-    {ADEPTE, true, "Talent aux choix", "1)Resistance(Froid)", "2)Sommeil léger", "", RESISTANCE_FROID,
-     SOMMEIL_LEGER},
-    {ARBITRATOR, true, "Talent aux choix", "1)Rechargement rapide", "2)Sur ses gardes", "Choix:",
-     RECHARGEMENT_RAPIDE, SUR_SES_GARDES},
+    {ADEPTE, true, "Talent aux choix", "1)Resistance(Froid)", "2)Sommeil léger", "", RESISTANCE_FROID, SOMMEIL_LEGER},
+    {ARBITRATOR, true, "Talent aux choix", "1)Rechargement rapide", "2)Sur ses gardes", "Choix:", RECHARGEMENT_RAPIDE,
+     SUR_SES_GARDES},
     {ASSASSIN, true, "Talents aux choix:", "1)Ambidextre", "2)Quelconque", "Choix:", AMBIDEXTRE, QUELCONQUE},
     {ASSASSIN, true, "Talents aux choix:", "1)Formation aux armes de jet", "2)Formation aux armes de poing(laser)",
      "Choix:", FORMATION_AUX_ARMES_DE_JET_PRIMITIVE, FORMATION_AUX_ARMES_DE_POING_LASER},
@@ -43,16 +42,16 @@ const OptionCarriere OPTIONS[] = {
     {ECCLESIASTE, true, "Talents aux choix:", "1)Formation aux armes de base(primitive)",
      "2)Formation aux armes de jet(primitive)", "Choix:", FORMATION_AUX_ARMES_DE_BASE_PRIMITIVE,
      FORMATION_AUX_ARMES_DE_JET_PRIMITIVE},
-    {GARDE_IMPERIAL, false, "Compétences aux choix:", "1)Conduite(Véhicule terrestre)", "2)Natation", "Choix:",
-     CONDUITE_VEHICULE_TERRESTRE, NATATION},
+    {GARDE_IMPERIAL, false, "Compétences aux choix:", "1)Conduite(Véhicule terrestre)", "2)Natation",
+     "Choix:", CONDUITE_VEHICULE_TERRESTRE, NATATION},
     {GARDE_IMPERIAL, true, "Talents aux choix:", "1)Formation aux armes de bases(MS)",
      "2)Formation aux armes de bases(primitive)", "Choix:", FORMATION_AUX_ARMES_DE_BASE_MS,
      FORMATION_AUX_ARMES_DE_BASE_PRIMITIVE},
     {GARDE_IMPERIAL, true, "Talents aux choix:", "1)Formation aux armes de poings(laser)",
      "2)Formations aux armes de poings(primitives)", "Choix:", FORMATION_AUX_ARMES_DE_POING_LASER,
      FORMATION_AUX_ARMES_DE_POING_PRIMITIVE},
-    {PSYKER_IMPERIAL, false, "Compétences aux choix:", "1)Metier(Marchand)", "2)Metier(Voyant)", "Choix:",
-     METIER_MARCHAND, METIER_VOYANT},
+    {PSYKER_IMPERIAL, false, "Compétences aux choix:", "1)Metier(Marchand)", "2)Metier(Voyant)",
+     "Choix:", METIER_MARCHAND, METIER_VOYANT},
     {PSYKER_IMPERIAL, true, "Talents aux choix:", "1)Formation aux armes de poing(laser)",
      "2)Formation aux armes de poing(MS)", "Choix:", FORMATION_AUX_ARMES_DE_POING_LASER,
      FORMATION_AUX_ARMES_DE_POING_MS},

@@ -62,8 +62,7 @@ bool Createur::etapeProfil(Passe& p)
     return true;
 }
 
-bool Createur::choixApparence(const char* titre, const MenuApparence* menus, bool relancerInvite,
-                              std::string& champ)
+bool Createur::choixApparence(const char* titre, const MenuApparence* menus, bool relancerInvite, std::string& champ)
 {
     out << std::endl << std::endl << titre << std::endl << std::endl;
     const monde m = joueur.getMonde();
@@ -123,8 +122,8 @@ bool Createur::questionnaire(Passe& p)
     out << "Nom:" << std::setw(5) << p.nom << "Sexe:" << std::setw(10) << p.sexe << "Stature:" << p.stature
         << std::endl;
     out << "Peau:" << std::setw(19) << p.peau << "Cheveux:" << p.cheveux << std::endl;
-    out << "Age:" << std::setw(5) << p.age << "Taille:" << std::setw(8) << p.taille << "Poid:" << std::setw(5)
-        << p.poid << std::endl;
+    out << "Age:" << std::setw(5) << p.age << "Taille:" << std::setw(8) << p.taille << "Poid:" << std::setw(5) << p.poid
+        << std::endl;
 
     out << std::endl << std::endl << std::endl << std::endl << "Confirmer profil?" << std::endl << std::endl;
     out << "1)Confirmer" << std::endl << "2)Retour" << std::endl << "Choix:";

@@ -16,7 +16,9 @@ TEST(SortieUtf8, ConvertsWindows1252AfterTheFieldWidths)
     std::istringstream clavier;
     Console console(clavier, terminal);
     // "Féminin" is seven characters: a field of 10 adds three blanks, not two.
-    console.out() << std::left << std::setw(10) << "F\xE9minin" << "|" << "\x80\x9C\xFF" << std::flush;
+    console.out() << std::left << std::setw(10) << "F\xE9minin"
+                  << "|"
+                  << "\x80\x9C\xFF" << std::flush;
     EXPECT_EQ(terminal.str(), "F\xC3\xA9minin   |\xE2\x82\xAC\xC5\x93\xC3\xBF");
 }
 
@@ -83,8 +85,8 @@ TEST(NombreEntier, WholeDecimalNumbersWithinTheRangeOfInt)
     EXPECT_EQ(nombreEntier("-3"), -3);
     EXPECT_EQ(nombreEntier("2147483647"), INT_MAX);
     EXPECT_EQ(nombreEntier("-2147483648"), INT_MIN);
-    for (const char* mot : {"", "+", "-", "2x", "x2", "1.0", "2147483648", "-2147483649", "99999999999999999999",
-                            "١", "0x10", "1e3", "--1", "+-1"}) {
+    for (const char* mot : {"", "+", "-", "2x", "x2", "1.0", "2147483648", "-2147483649", "99999999999999999999", "١",
+                            "0x10", "1e3", "--1", "+-1"}) {
         EXPECT_EQ(nombreEntier(mot), std::nullopt) << mot;
     }
 }

@@ -48,18 +48,20 @@ TEST(Executable, AFullPassWithRealDiceSavesWhatTheSummaryShows)
     DossierTemporaire dossier;
     // Homeworld 1 (Hors-monde) confirmed, the roll confirmed, career 1 (Adepte)
     // confirmed, its five picks, wounds, fate; then the profile and a save.
-    ecrireFichier(dossier.chemin() / "reponses.txt",
-                  "1 1 1 1 1 1 1 1 1 1 1 1\nR\xC3\xA9" "el\n1 1 1 1 25 180 80 1\n1\n");
-    const std::string commande = "cd '" + dossier.chemin().string() + "' && '" VESPERINE_EXECUTABLE
-                                 "' < reponses.txt > ecran.txt 2> erreurs.txt";
+    ecrireFichier(dossier.chemin() / "reponses.txt", "1 1 1 1 1 1 1 1 1 1 1 1\nR\xC3\xA9"
+                                                     "el\n1 1 1 1 25 180 80 1\n1\n");
+    const std::string commande = "cd '" + dossier.chemin().string() +
+                                 "' && '" VESPERINE_EXECUTABLE "' < reponses.txt > ecran.txt 2> erreurs.txt";
     const int statut = std::system(commande.c_str());
     ASSERT_TRUE(WIFEXITED(statut));
     EXPECT_EQ(WEXITSTATUS(statut), 0);
     EXPECT_EQ(lireFichier(dossier.chemin() / "erreurs.txt"), "");
-    ASSERT_TRUE(fs::exists(dossier.chemin() / "R\xC3\xA9" "el.pdf"));
+    ASSERT_TRUE(fs::exists(dossier.chemin() / "R\xC3\xA9"
+                                              "el.pdf"));
 
     const auto ecran = lignes(lireFichier(dossier.chemin() / "ecran.txt"));
-    const auto fiche = lignes(versUtf8(lireFichier(dossier.chemin() / "R\xC3\xA9" "el.pdf")));
+    const auto fiche = lignes(versUtf8(lireFichier(dossier.chemin() / "R\xC3\xA9"
+                                                                      "el.pdf")));
     const std::string enTete = "CC    CT    F     E     Ag    Int   Per   FM    Soc   ";
 
     // The summary is the last characteristics table on screen.

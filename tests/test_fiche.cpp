@@ -54,7 +54,8 @@ TEST(EchecEnregistrement, ADirectoryInTheWayIsReportedAndTheMenuComesBack)
 {
     DossierTemporaire dossier;
     fs::create_directory(dossier.chemin() / "Kael.pdf");
-    const Resultat r = dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "3\n", dossier.chemin());
+    const Resultat r =
+        dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "3\n", dossier.chemin());
     EXPECT_EQ(r.statut, 0);
     EXPECT_EQ(r.sortie, lireFichier(TRANSCRIPTS / CAS_KAEL / "sortie.txt") + MENU_FIN);
     EXPECT_EQ(r.erreurs, "Impossible d'enregistrer la fiche dans « Kael.pdf » : Is a directory\n");
@@ -68,7 +69,8 @@ TEST(EchecEnregistrement, AFullDiskIsReportedEachTimeThenTheUserRestartsOrQuits)
     }
     DossierTemporaire dossier;
     fs::create_symlink("/dev/full", dossier.chemin() / "Kael.pdf");
-    const Resultat r = dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "1 3\n", dossier.chemin());
+    const Resultat r =
+        dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "1 3\n", dossier.chemin());
     EXPECT_EQ(r.statut, 0);
     EXPECT_EQ(r.sortie, lireFichier(TRANSCRIPTS / CAS_KAEL / "sortie.txt") + MENU_FIN + MENU_FIN);
     const std::string message = "Impossible d'enregistrer la fiche dans « Kael.pdf » : No space left on device\n";
