@@ -40,7 +40,7 @@ int lancer(int faces)
         if (r < 0 || r > 32767) {
             r = 0;  // a faulty source must not throw a face outside the die
         }
-        face = static_cast<int>(static_cast<long long>(r) * nombreFaces / 32768.0) + plusBasse;
+        face = static_cast<int>(static_cast<double>(r * nombreFaces) / 32768.0) + plusBasse;
     }
     return face;
 }

@@ -1,5 +1,8 @@
 #include "personnage.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "catalogue.h"
 #include "encodage.h"
 
@@ -22,12 +25,7 @@ const skill SKILLS_DES_MONDES[] = {ALPHABETISATION,
 
 bool estSkillDesMondes(int i)
 {
-    for (const skill s : SKILLS_DES_MONDES) {
-        if (s == i) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(std::begin(SKILLS_DES_MONDES), std::end(SKILLS_DES_MONDES), [i](skill s) { return s == i; });
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 // UTF-8 on the way), answers in as blank-separated words.
 class Console {
 public:
-    Console(std::istream& entree, std::ostream& sortie);
+    Console(std::istream& in, std::ostream& sortie);
     Console(const Console&) = delete;
     Console& operator=(const Console&) = delete;
 

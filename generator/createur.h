@@ -10,6 +10,7 @@
 #include "joueur.h"
 
 struct MenuApparence;
+struct OptionCarriere;
 
 // The values of one pass of the creation, made anew for each character.
 struct Passe {
@@ -36,8 +37,8 @@ struct Passe {
 // banner to the saved sheet, as often as the user starts again.
 class Createur {
 public:
-    // Sheets are written in `dossier`; the program passes the current directory.
-    Createur(std::istream& entree, std::ostream& sortie, std::ostream& erreurs, std::string dossier);
+    // Sheets are written in `repertoire`; the program passes the current directory.
+    Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire);
 
     // Runs the dialogue to its end. 0 once the user quits (after a successful
     // save, or without one); 1 when the input ends first.
@@ -49,6 +50,7 @@ private:
     bool etapeCaracteristiques(Passe& p);
     bool etapeCarriere(Passe& p);
     bool optionsCarriere();
+    bool choisirOption(const OptionCarriere& o);
     bool etapeBlessures(Passe& p);
     bool etapeDestin(Passe& p);
     bool etapeProfil(Passe& p);

@@ -1,11 +1,7 @@
+#include <algorithm>
+#include <iterator>
+
 #include "createur.h"
-
-namespace {
-
-const char* const MENU_CARRIERES[8] = {"1)Adepte",         "2)Arbitrator",      "3)Assassin", "4)Ecclésiaste",
-                                       "5)Garde impérial", "6)Psyker impérial", "7)Racaille", "8)Technoprêtre"};
-const char* const NOMS_CARRIERES[8] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclesiaste",
-                                       "Garde impérial", "Psyker impérial", "Racaille", "Technoprêtre"};
 
 // One option pick of a career: both alternatives were granted by the career,
 // the answer keeps one and takes the other back.
@@ -19,6 +15,13 @@ struct OptionCarriere {
     int alternative1;    // a skill or a talent
     int alternative2;
 };
+
+namespace {
+
+const char* const MENU_CARRIERES[8] = {"1)Adepte",         "2)Arbitrator",      "3)Assassin", "4)Ecclésiaste",
+                                       "5)Garde impérial", "6)Psyker impérial", "7)Racaille", "8)Technoprêtre"};
+const char* const NOMS_CARRIERES[8] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclesiaste",
+                                       "Garde impérial", "Psyker impérial", "Racaille", "Technoprêtre"};
 
 const OptionCarriere OPTIONS[] = {
     {ADEPTE, false, "Compétences aux choix:", "1)Connaissance generale(Technologie)",
@@ -92,21 +95,23 @@ bool Createur::optionsCarriere()
         out << "Erreur";
         return true;
     }
-    for (const OptionCarriere& o : OPTIONS) {
-        if (o.plan != plan) {
-            continue;
-        }
-        out << std::endl << texte(o.titre) << std::endl << texte(o.option1) << std::endl;
-        out << texte(o.option2) << std::endl << o.invite;
-        if (!repondre(choix, 1, 2)) {
-            return false;
-        }
-        const int rendue = choix == 1 ? o.alternative2 : o.alternative1;
-        if (o.estTalent) {
-            joueur.setTalent(static_cast<talent>(rendue), SANS_TALENT);
-        } else {
-            joueur.setCompetence(static_cast<skill>(rendue), INAPTE);
-        }
+    // The career's picks in order; the first one left unanswered ends the step.
+    return std::all_of(std::begin(OPTIONS), std::end(OPTIONS),
+                       [&](const OptionCarriere& o) { return o.plan != plan || choisirOption(o); });
+}
+
+bool Createur::choisirOption(const OptionCarriere& o)
+{
+    out << std::endl << texte(o.titre) << std::endl << texte(o.option1) << std::endl;
+    out << texte(o.option2) << std::endl << o.invite;
+    if (!repondre(choix, 1, 2)) {
+        return false;
+    }
+    const int rendue = choix == 1 ? o.alternative2 : o.alternative1;
+    if (o.estTalent) {
+        joueur.setTalent(static_cast<talent>(rendue), SANS_TALENT);
+    } else {
+        joueur.setCompetence(static_cast<skill>(rendue), INAPTE);
     }
     return true;
 }

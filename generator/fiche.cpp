@@ -65,7 +65,7 @@ std::string ajouterAuFichier(const std::string& chemin, const std::string& conte
     const int erreur = errno;
     const bool ferme = std::fclose(flux) == 0;
     if (ecrit && vide && ferme) {
-        return std::string();
+        return {};
     }
     const int cause = erreur != 0 ? erreur : errno;
     return cause != 0 ? std::strerror(cause) : "erreur d'écriture";
