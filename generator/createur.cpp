@@ -18,6 +18,12 @@ bool Createur::repondre(int& cible, int min, int max, const std::string& relance
     return reponse.has_value();
 }
 
+bool Createur::confirmer(const char* repeter)
+{
+    out << "1)Confirmer" << std::endl << texte(repeter) << std::endl << "Choix:";
+    return repondre(choix, 1, 2);
+}
+
 int Createur::executer()
 {
     constexpr int RECOMMENCER = 2;

@@ -60,6 +60,8 @@ private:
     void resume();
     bool menuFin(const Passe& p);
 
+    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer in `choix`.
+    bool confirmer(const char* repeter);
     // Reads an answer from min to max into `cible`; false when the input ends.
     bool repondre(int& cible, int min, int max, const std::string& relance = std::string());
 

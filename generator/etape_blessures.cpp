@@ -40,8 +40,7 @@ bool Createur::etapeBlessures(Passe& p)
         p.modificateursB = baseBlessures(joueur.getMonde());
         p.total = p.modificateursB + D5();
         out << "Points de blessure du personnage:" << p.total << std::endl << std::endl;
-        out << "1)Confirmer" << std::endl << "2)Relancer" << std::endl << "Choix:";
-        if (!repondre(choix, 1, 2)) {
+        if (!confirmer("2)Relancer")) {
             return false;
         }
     } while (choix == 2);
@@ -62,8 +61,7 @@ bool Createur::etapeDestin(Passe& p)
         }
         p.Destiny = pointsDeDestin(m, p.dice);
         out << "Points de Destin du personnage:" << p.Destiny << std::endl << std::endl;
-        out << "1)Confirmer" << std::endl << "2)Relancer" << std::endl << "Choix:";
-        if (!repondre(choix, 1, 2)) {
+        if (!confirmer("2)Relancer")) {
             return false;
         }
     } while (choix == 2);

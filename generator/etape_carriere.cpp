@@ -79,8 +79,7 @@ bool Createur::etapeCarriere(Passe& p)
         }
         p.carr = texte(NOMS_CARRIERES[p.carriere_choisi - 1]);
         out << std::endl << "Carriere choisi:" << p.carr << std::endl << std::endl;
-        out << "1)Confirmer" << std::endl << "2)Retour" << std::endl << "Choix:";
-        if (!repondre(choix, 1, 2)) {
+        if (!confirmer("2)Retour")) {
             return false;
         }
     } while (choix == 2);

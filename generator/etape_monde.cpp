@@ -76,9 +76,8 @@ bool Createur::etapeCaracteristiques(Passe& p)
         ecrireEnTeteCaracteristiques();
         out << std::endl;
         ecrireLigneCaracteristiques(p.caracter);
-        out << std::endl << std::endl << "1)Confirmer" << std::endl;
-        out << texte("2)Retirer les caractéristiques") << std::endl << "Choix:";
-        if (!repondre(choix, 1, 2)) {
+        out << std::endl << std::endl;
+        if (!confirmer("2)Retirer les caractéristiques")) {
             return false;
         }
         out << std::endl;

@@ -126,6 +126,5 @@ bool Createur::questionnaire(Passe& p)
         << std::endl;
 
     out << std::endl << std::endl << std::endl << std::endl << "Confirmer profil?" << std::endl << std::endl;
-    out << "1)Confirmer" << std::endl << "2)Retour" << std::endl << "Choix:";
-    return repondre(choix, 1, 2);
+    return confirmer("2)Retour");
 }
