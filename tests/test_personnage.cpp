@@ -1,226 +1,258 @@
-// The character sheet: characteristics and what derives from them, the skill
-// value rule, talents, the psychic guard, Initialize and out-of-range arguments.
+// The character model and the player rules: what derives from the characteristics,
+// the skill value rule, the psychic guard, Initialize, arguments outside their
+// enumeration, the condition and profile with the layout of Profil::Afficher, the
+// catalogue data (names stored as Windows-1252 bytes, written here as octal escapes),
+// then the homeworld and career rules, sanctioning, divinations and names.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
+#include <climits>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <tuple>
+#include <vector>
 
-#include "personnage.h"
+#include "catalogue.h"
+#include "encodage.h"
+#include "joueur.h"
 
 namespace {
 
-using Mouvement = std::array<unsigned, 4>;  // half, full, charge, run
+using U = std::vector<unsigned>;
+using V = std::vector<int>;
+using Ensemble = std::set<int>;
 
-// Exposes what the sheet keeps protected: movement, fatigue, initiative, Initialize.
+// Exposes what the sheet keeps protected.
 class FicheOuverte : public Personnage {
 public:
     using Personnage::Initialize;
-    Mouvement mouvement() const { return {demi_deplacement, deplacement_complet, charge, course}; }
-    unsigned fatigue() const { return fatigue_totale; }
-    unsigned initiativeCourante() const { return initiative; }
+    // Half move, full move, charge, run, initiative, fatigue threshold.
+    U derives() const { return {demi_deplacement, deplacement_complet, charge, course, initiative, fatigue_totale}; }
 };
 
-caracteristique car(int k) { return static_cast<caracteristique>(k); }
-
-// How many of the values 0 to n - 1 satisfy f.
-template <class F> int compter(int n, F f)
+// The values 0 to n - 1 for which f holds.
+template <class F> Ensemble indices(int n, F f)
 {
-    int c = 0;
+    Ensemble s;
     for (int i = 0; i < n; ++i) {
-        c += f(i) ? 1 : 0;
+        if (f(i)) {
+            s.insert(i);
+        }
+    }
+    return s;
+}
+
+U caracteristiques(const Personnage& p)
+{
+    U c;
+    for (int k = CC; k <= SOC; ++k) {
+        c.push_back(p.getCaracteristique(caracteristique(k)));
     }
     return c;
 }
 
-int talentsTenus(const Personnage& p)
+// The values of the skills given, in that order.
+V valeurs(const Personnage& p, const std::vector<skill>& s)
 {
-    return compter(NB_TALENTS, [&](int t) { return p.getTalent(static_cast<talent>(t)) != SANS_TALENT; });
+    V v(s.size());
+    std::transform(s.begin(), s.end(), v.begin(), [&](skill x) { return p.getCompetence(x); });
+    return v;
 }
+
+// What f gives for each value listed, each followed by '|'.
+template <class F, class C = V> std::string noms(const C& v, F f)
+{
+    std::string s;
+    for (int x : v) {
+        s += f(x) + "|";
+    }
+    return s;
+}
+
+// A string buffer that counts the flushes it receives.
+struct TamponCompteur : std::stringbuf {
+    int vidages = 0;
+    int sync() override
+    {
+        ++vidages;
+        return std::stringbuf::sync();
+    }
+};
+
+// The profile as Afficher writes it on a left-aligned stream; every line end is flushed.
+std::string aGauche(const Profil& p)
+{
+    TamponCompteur tampon;
+    std::ostream out(&tampon);
+    out << std::left;
+    p.Afficher(out);
+    EXPECT_GE(tampon.vidages, 5);
+    return tampon.str();
+}
+
+// The eleven skills the homeworlds act on, then ESCALADE (F), ESQUIVE (AG),
+// RESISTANCE_AUX_INTOXICATIONS (E) and CHARISME (SOC), which follow their characteristic.
+const std::vector<skill> SUIVIES = {{ALPHABETISATION, GENERAL_CREDO_IMPERIAL, GENERAL_GUERRE, GENERAL_IMPERIUM,
+                                     LANGUE_HAUT_GOTHIQUE, ORIENTATION_STELLAIRE, ORIENTATION_SURFACE,
+                                     PILOTAGE_VAISSEAUX_SPATIAUX, PISTAGE, SURVIE, TECHNOMAITRISE, ESCALADE, ESQUIVE,
+                                     RESISTANCE_AUX_INTOXICATIONS, CHARISME}};
+
+// Trained skills, when every characteristic is 40 (an untrained skill is then worth
+// 20 or 0, a trained one 40, more above trained), and talents held.
+Ensemble formees(const Personnage& p)
+{
+    return indices(NB_COMPETENCES, [&](int s) { return p.getCompetence(skill(s)) > 20; });
+}
+
+Ensemble detenus(const Personnage& p)
+{
+    return indices(NB_TALENTS, [&](int t) { return p.getTalent(talent(t)) != SANS_TALENT; });
+}
+
+// Skills trained and talents held by each career.
+const std::tuple<carriere, Ensemble, Ensemble> CARRIERES[] = {
+    {ADEPTE,
+     {ALPHABETISATION, GENERAL_IMPERIUM, GENERAL_TECHNOLOGIE, SCHOLASTIQUE_LEGENDES, LANGUE_BAS_GOTHIQUE,
+      METIER_COPISTE, METIER_VALET},
+     {FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE, FORMATION_AUX_ARMES_DE_POING_MS, QUELCONQUE, SPRINT,
+      RESISTANCE_FROID, SOMMEIL_LEGER}},
+    {ARBITRATOR,
+     {ALPHABETISATION, GENERAL_ADEPTUS_ARBITES, GENERAL_IMPERIUM, ENQUETE, LANGUE_BAS_GOTHIQUE},
+     {FORMATION_AUX_ARMES_DE_BASE_MS, FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE, RECHARGEMENT_RAPIDE,
+      SUR_SES_GARDES}},
+    {ASSASSIN,
+     {ESQUIVE, LANGUE_BAS_GOTHIQUE, VIGILANCE},
+     {AMBIDEXTRE, QUELCONQUE, FORMATION_AUX_ARMES_DE_BASE_MS, FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE,
+      FORMATION_AUX_ARMES_DE_JET_PRIMITIVE, FORMATION_AUX_ARMES_DE_POING_LASER, FORMATION_AUX_ARMES_DE_POING_MS}},
+    {ECCLESIASTE,
+     {ALPHABETISATION, GENERAL_CREDO_IMPERIAL, EXPRESSION_ARTISTIQUE_CHANTEUR, METIER_COPISTE, LANGUE_BAS_GOTHIQUE,
+      METIER_CUISINIER, METIER_VALET},
+     {FORMATION_AUX_ARMES_DE_BASE_PRIMITIVE, FORMATION_AUX_ARMES_DE_JET_PRIMITIVE,
+      FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE, FORMATION_AUX_ARMES_DE_POING_MS}},
+    {GARDE_IMPERIAL,
+     {CONDUITE_VEHICULE_TERRESTRE, NATATION, LANGUE_BAS_GOTHIQUE},
+     {FORMATION_AUX_ARMES_DE_BASE_LASER, FORMATION_AUX_ARMES_DE_BASE_MS, FORMATION_AUX_ARMES_DE_BASE_PRIMITIVE,
+      FORMATION_AUX_ARMES_DE_POING_LASER, FORMATION_AUX_ARMES_DE_POING_PRIMITIVE}},
+    {PSYKER_IMPERIAL,
+     {ALPHABETISATION, CONCENTRATION, LANGUE_BAS_GOTHIQUE, METIER_MARCHAND, METIER_VOYANT, PSYNISCIENCE},
+     {FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE, FORMATION_AUX_ARMES_DE_POING_LASER,
+      FORMATION_AUX_ARMES_DE_POING_MS, NIVEAU_PSY_1}},
+    {RACAILLE,
+     {BARATIN, CHARISME, ESQUIVE, GENERAL_IMPERIUM, DUPERIE, LANGUE_BAS_GOTHIQUE, VIGILANCE},
+     {AMBIDEXTRE, QUELCONQUE, FORMATION_AUX_ARMES_DE_BASE_MS, FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE,
+      FORMATION_AUX_ARMES_DE_POING_MS}},
+    {TECHNOPRETRE,
+     {ALPHABETISATION, LANGUAGE_SECRET_TECHNOLOGIQUE, LANGUE_BAS_GOTHIQUE, METIER_COPISTE, METIER_GRAVEUR,
+      TECHNOMAITRISE},
+     {FORMATION_AUX_ARMES_DE_BASE_LASER, FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_PRIMITIVE,
+      FORMATION_AUX_ARMES_DE_POING_LASER, UTILISATION_D_ELECTRO_IMPLANT}}};
 
 }  // namespace
 
+// The basic skills (named here) at 10, the advanced ones at 0, nothing held.
 TEST(Personnage, FicheNeuve)
 {
     const FicheOuverte p;
-    EXPECT_EQ(compter(9, [&](int k) { return p.getCaracteristique(car(k)) == 20; }), 9);
-    EXPECT_EQ(compter(NB_COMPETENCES, [&](int s) { return p.getCompetence(static_cast<skill>(s)) == 10; }), 21);
-    EXPECT_EQ(compter(NB_COMPETENCES, [&](int s) { return p.getCompetence(static_cast<skill>(s)) == 0; }), 99);
-    EXPECT_EQ(talentsTenus(p), 0);
-    EXPECT_EQ(compter(NB_POUVOIRS, [&](int q) { return p.getPouvoir(static_cast<pouvoir>(q)) == INAPTE; }), 82);
-    EXPECT_EQ(compter(10, [&](int d) { return p.getPsyker(static_cast<domaine>(d)); }), 0);
-    EXPECT_EQ(p.initiativeCourante(), 0u);
-    EXPECT_EQ(p.talents_liste.size(), 187u);
-    EXPECT_EQ(p.competences_liste.size(), 120u);
-    EXPECT_EQ(p.pouvoirs_liste.size(), 82u);
-    EXPECT_EQ(p.getCompetenceNom(ACROBATIE), "Acrobatie");
-    EXPECT_EQ(p.getPouvoirNomDomaine(TELEPATHIE_TERREUR), "Telepathie");
+    EXPECT_EQ(caracteristiques(p), U(9, 20));
+    const Ensemble base = indices(NB_COMPETENCES, [&](int s) { return p.getCompetence(skill(s)) == 10; });
+    EXPECT_EQ(noms(base, [&](int s) { return p.getCompetenceNom(skill(s)); }),
+              "Baratin|Charisme|Commandement|Contorsionniste|Deguisement|Deplacement silencieux|Dissimulation|Duperie|"
+              "Enquete|Escalade|Esquive|Evaluation|Fouille|Intimidation|Jeu|Logique|Marchandage|Natation|Psychologie|"
+              "Resistance aux intoxications|Vigilance|");
+    EXPECT_EQ(indices(NB_COMPETENCES, [&](int s) { return p.getCompetence(skill(s)) == 0; }).size(), 99u);
+    EXPECT_EQ(indices(NB_TALENTS, [&](int t) { return p.getTalent(talent(t)) == SANS_TALENT; }).size(), 187u);
+    EXPECT_EQ(indices(NB_POUVOIRS, [&](int q) { return p.getPouvoir(pouvoir(q)) == INAPTE; }).size(), 82u);
+    EXPECT_EQ(indices(10, [&](int d) { return p.getPsyker(domaine(d)); }).size(), 0u);
+    EXPECT_EQ(p.derives()[4], 0u);  // the initiative
 }
 
+// CHARISME and BARATIN rest on SOC and are basic, ACROBATIE and ESCAMOTAGE on AG
+// and advanced; BARATIN is made advanced and ESCAMOTAGE basic.
 TEST(Personnage, RegleDeValeurPourChaqueMaitriseEtType)
 {
-    Personnage p;
-    p.setCaracteristique(SOC, 33);  // CHARISME: basic on SOC
-    p.setCaracteristique(AG, 33);   // ACROBATIE: advanced on AG
-    const int attendu[4][2] = {{16, 0}, {33, 33}, {43, 43}, {53, 53}};
-    for (int m : {ACQUISE, EXPERT, MAITRE, INAPTE}) {
-        p.setCompetence(CHARISME, static_cast<maitrise>(m));
-        p.setCompetence(ACROBATIE, static_cast<maitrise>(m));
-        EXPECT_EQ(p.getCompetence(CHARISME), attendu[m][0]) << m;
-        EXPECT_EQ(p.getCompetence(ACROBATIE), attendu[m][1]) << m;
+    const std::tuple<unsigned, maitrise, V> cas[] = {{33, INAPTE, {16, 0, 0, 16}},   {33, ACQUISE, {33, 33, 33, 33}},
+                                                     {33, EXPERT, {43, 43, 43, 43}}, {33, MAITRE, {53, 53, 53, 53}},
+                                                     {1, INAPTE, {0, 0, 0, 0}},      {250, INAPTE, {125, 0, 0, 125}}};
+    for (const auto& [carac, m, attendu] : cas) {
+        Personnage p;
+        p.setCaracteristique(SOC, carac);
+        p.setCaracteristique(AG, carac);
+        for (skill s : {CHARISME, BARATIN, ACROBATIE, ESCAMOTAGE}) {
+            p.setCompetence(s, m);
+        }
+        p.setCompetence(BARATIN, AVANCEE);
+        p.setCompetence(ESCAMOTAGE, BASE);
+        EXPECT_EQ(valeurs(p, {CHARISME, BARATIN, ACROBATIE, ESCAMOTAGE}), attendu) << carac << " " << m;
     }
-    p.setCaracteristique(SOC, 1);
-    EXPECT_EQ(p.getCompetence(CHARISME), 0);
-    p.setCaracteristique(SOC, 250);  // stored as given, never clamped
-    EXPECT_EQ(p.getCaracteristique(SOC), 250u);
-    EXPECT_EQ(p.getCompetence(CHARISME), 125);
-
-    p.setCaracteristique(AG, 31);
-    p.setCompetence(ACROBATIE, BASE);  // an untrained advanced skill made basic
-    EXPECT_EQ(p.getCompetence(ACROBATIE), 15);
-    p.setCompetence(ACROBATIE, AVANCEE);
-    EXPECT_EQ(p.getCompetence(ACROBATIE), 0);
 }
 
 // A shift lasts until a skill resting on the same characteristic is recomputed.
-TEST(Personnage, UnDecalageDureJusquAuRecalcul)
+TEST(Personnage, UnRecalculEffaceLeDecalage)
 {
     Personnage p;
-    p.modifCompetence(CHARISME, -5);  // SOC
-    p.modifCompetence(LOGIQUE, 7);    // INT
-    EXPECT_EQ(p.getCompetence(CHARISME), 5);
-    EXPECT_EQ(p.getCompetence(LOGIQUE), 17);
-
-    p.setCaracteristique(INT, 41);
-    EXPECT_EQ(p.getCompetence(LOGIQUE), 20);
-    EXPECT_EQ(p.getCompetence(EVALUATION), 20);
-    EXPECT_EQ(p.getCompetence(CHARISME), 5);
-
-    p.setCompetence(BARATIN, ACQUISE);  // another SOC skill: every SOC skill is recomputed
-    EXPECT_EQ(p.getCompetence(CHARISME), 10);
-    EXPECT_EQ(p.getCompetence(BARATIN), 20);
-
-    p.modifCompetence(DUPERIE, 3);       // SOC
-    p.setCompetence(ESCALADE, ACQUISE);  // F, AG and E leave SOC skills alone
-    p.setCompetence(ACROBATIE, BASE);
-    p.setCaracteristique(E, 27);
-    EXPECT_EQ(p.getCompetence(DUPERIE), 13);
-    EXPECT_EQ(p.getCompetence(RESISTANCE_AUX_INTOXICATIONS), 13);
-
+    p.modifCompetence(CHARISME, -5);    // SOC
+    p.modifCompetence(LOGIQUE, 7);      // INT
     p.modifCompetence(INTRUSION, -10);  // below zero on an untrained advanced skill
-    EXPECT_EQ(p.getCompetence(INTRUSION), -10);
+    EXPECT_EQ(valeurs(p, {CHARISME, LOGIQUE, INTRUSION}), (V{5, 17, -10}));
+    p.setCaracteristique(INT, 41);
+    EXPECT_EQ(valeurs(p, {CHARISME, LOGIQUE}), (V{5, 20}));
+    p.setCompetence(BARATIN, ACQUISE);  // another SOC skill: every SOC skill is recomputed
+    EXPECT_EQ(valeurs(p, {CHARISME, BARATIN}), (V{10, 20}));
 }
 
-TEST(Personnage, DeplacementEtFatigue)
+// Movement is capped from AG 60; the initiative is the current AG / 10, uncapped.
+TEST(Personnage, DeplacementInitiativeEtFatigue)
 {
     FicheOuverte p;
-    const std::pair<unsigned, Mouvement> parAgilite[] = {
-        {35, {3, 6, 9, 9}}, {59, {5, 10, 15, 15}}, {60, {5, 10, 15, 15}}, {75, {5, 10, 15, 15}},
-        {9, {0, 0, 0, 0}},  {0, {0, 0, 0, 0}},     {10, {1, 2, 3, 3}},    {49, {4, 8, 12, 12}}};
-    for (const auto& [ag, attendu] : parAgilite) {
+    const std::tuple<unsigned, unsigned, U> cas[] = {{35, 9, {3, 6, 9, 9, 3, 1}},     {59, 10, {5, 10, 15, 15, 5, 1}},
+                                                     {60, 35, {5, 10, 15, 15, 6, 3}}, {75, 0, {5, 10, 15, 15, 7, 1}},
+                                                     {9, 19, {0, 0, 0, 0, 0, 1}},     {0, 20, {0, 0, 0, 0, 0, 2}},
+                                                     {10, 99, {1, 2, 3, 3, 1, 9}},    {49, 120, {4, 8, 12, 12, 4, 12}}};
+    for (const auto& [ag, e, attendu] : cas) {
         p.setCaracteristique(AG, ag);
-        EXPECT_EQ(p.mouvement(), attendu) << "AG " << ag;
-    }
-    const std::pair<unsigned, unsigned> parEndurance[] = {{9, 1},  {10, 1}, {35, 3}, {0, 1},
-                                                          {19, 1}, {20, 2}, {99, 9}, {120, 12}};
-    for (const auto& [e, attendu] : parEndurance) {
         p.setCaracteristique(E, e);
-        EXPECT_EQ(p.fatigue(), attendu) << "E " << e;
+        EXPECT_EQ(p.derives(), attendu) << "AG " << ag << ", E " << e;
     }
-    p.setCaracteristique(F, 80);  // neither depends on another characteristic
-    p.setCaracteristique(PER, 80);
-    EXPECT_EQ(p.mouvement(), (Mouvement{4, 8, 12, 12}));
-    EXPECT_EQ(p.fatigue(), 12u);
-}
-
-// The sheet holds the current agility bonus, without the cap that movement has.
-TEST(Personnage, InitiativeEstLeBonusDAgiliteCourant)
-{
-    FicheOuverte p;
-    p.setCaracteristique(AG, 35);
-    EXPECT_EQ(p.initiativeCourante(), 3u);
-    p.setCaracteristique(AG, 75);
-    EXPECT_EQ(p.initiativeCourante(), 7u);
-    p.setCaracteristique(AG, 42);
-    p.setCaracteristique(PER, 90);
+    p.setCaracteristique(F, 80);  // nothing else moves them
     p.UpdateInitiative();
-    EXPECT_EQ(p.initiativeCourante(), 4u);
-    p.Initialize();
-    EXPECT_EQ(p.initiativeCourante(), 2u);
+    EXPECT_EQ(p.derives(), (U{4, 8, 12, 12, 4, 12}));
 }
 
 TEST(Personnage, GardePsychiqueParDiscipline)
 {
     Personnage p;
     for (int t = NIVEAU_PSY_1; t <= NIVEAU_PSY_6; ++t) {
-        p.setTalent(static_cast<talent>(t), TALENT_X1);  // psychic levels open no discipline
+        p.setTalent(talent(t), TALENT_X1);  // psychic levels open no discipline
     }
-    EXPECT_EQ(p.setPouvoir(TELEPATHIE_TERREUR, ACQUISE), 0);
-    EXPECT_EQ(p.getPouvoir(TELEPATHIE_TERREUR), INAPTE);
-
-    p.setPsyker(TELEPATHIE, true);
-    EXPECT_TRUE(p.getPsyker(TELEPATHIE));
-    EXPECT_FALSE(p.getPsyker(BIOMANCIE));
-    EXPECT_EQ(p.setPouvoir(TELEPATHIE_TERREUR, ACQUISE), 1);
-    EXPECT_EQ(p.getPouvoir(TELEPATHIE_TERREUR), ACQUISE);
-    EXPECT_EQ(p.setPouvoir(BIOMANCIE_BIOECLAIR, MAITRE), 0);
-    EXPECT_EQ(p.getPouvoir(BIOMANCIE_BIOECLAIR), INAPTE);
-    EXPECT_EQ(p.setPouvoir(TORCHE, ACQUISE), 0);  // minor powers have their own flag
-
-    p.setPsyker(MINEUR, true);
-    EXPECT_EQ(p.setPouvoir(TORCHE, EXPERT), 1);
-    EXPECT_EQ(p.getPouvoir(TORCHE), EXPERT);
-    p.setPsyker(TELEPATHIE, false);
-    EXPECT_EQ(p.setPouvoir(TELEPATHIE_TERREUR, INAPTE), 0);
-    EXPECT_EQ(p.getPouvoir(TELEPATHIE_TERREUR), ACQUISE);
-}
-
-TEST(Personnage, TalentsEtFormesCatalogue)
-{
-    Personnage p;
-    static_assert(TALENT_X12 == 12, "thirteen multiplicities, the number in the name is the value");
-    p.setTalent(AMBIDEXTRE, TALENT_X12);
-    EXPECT_EQ(p.getTalent(AMBIDEXTRE), TALENT_X12);
-    p.setTalent(SPRINT, "Course folle", TALENT_X2);
-    EXPECT_EQ(p.getTalentNom(SPRINT), "Course folle");
-    EXPECT_EQ(p.getTalent(SPRINT), TALENT_X2);
-
-    p.setPouvoir("Essai", TORCHE, 12, REACTION, PYROMANCIE, INAPTE, 3);
-    EXPECT_EQ(p.getPouvoirNom(TORCHE), "Essai");
-    EXPECT_EQ(p.getPouvoirDomaine(TORCHE), PYROMANCIE);
-    EXPECT_EQ(p.getPouvoirNomDomaine(TORCHE), "Pyromancie");
-    p.setPsyker(PYROMANCIE, true);  // the guard follows the new discipline
-    EXPECT_EQ(p.setPouvoir(TORCHE, ACQUISE), 1);
-
-    p.setPouvoir("Hors discipline", RUSE, 5, DEMI_ACTION, static_cast<domaine>(7), INAPTE, 0);
-    EXPECT_EQ(p.getPouvoirNomDomaine(RUSE), "");
+    // A discipline flag set (-1: none), then a power asked, the answer and the mastery held.
+    const std::tuple<int, bool, pouvoir, maitrise, int, maitrise> pas[] = {
+        {-1, true, TELEPATHIE_TERREUR, ACQUISE, 0, INAPTE},
+        {TELEPATHIE, true, TELEPATHIE_TERREUR, ACQUISE, 1, ACQUISE},
+        {-1, true, BIOMANCIE_BIOECLAIR, MAITRE, 0, INAPTE},
+        {-1, true, TORCHE, ACQUISE, 0, INAPTE},  // minor powers have their own flag
+        {MINEUR, true, TORCHE, EXPERT, 1, EXPERT},
+        {TELEPATHIE, false, TELEPATHIE_TERREUR, INAPTE, 0, ACQUISE}};
+    for (const auto& [drapeau, leve, q, m, reponse, tenue] : pas) {
+        p.setPsyker(domaine(drapeau), leve);
+        EXPECT_EQ(p.setPouvoir(q, m), reponse) << q;
+        EXPECT_EQ(p.getPouvoir(q), tenue) << q;
+    }
+    // The full form replaces the entry, and the guard follows its new discipline.
+    p.setPouvoir("Essai", RUSE, 5, DEMI_ACTION, domaine(7), INAPTE, 0);
+    EXPECT_EQ(p.getPouvoirNom(RUSE) + p.getPouvoirNomDomaine(RUSE), "Essai");
     EXPECT_EQ(p.setPouvoir(RUSE, ACQUISE), 0);
-    p.setPsyker(static_cast<domaine>(7), true);  // flags 6 to 9 exist, without a discipline
-    EXPECT_TRUE(p.getPsyker(static_cast<domaine>(7)));
+    p.setPsyker(domaine(7), true);  // flags 6 to 9 exist, without a discipline
     EXPECT_EQ(p.setPouvoir(RUSE, ACQUISE), 1);
-
-    Personnage copie = p;  // a copy shares nothing with its source
-    copie.setTalent(SPRINT, "Autre", TALENT_X1);
-    copie.setCompetence(ACROBATIE, ACQUISE);
-    EXPECT_EQ(p.getTalentNom(SPRINT), "Course folle");
-    EXPECT_EQ(p.getCompetence(ACROBATIE), 0);
-    EXPECT_EQ(copie.getCompetence(ACROBATIE), 20);
 }
 
 TEST(Personnage, InitializeRemetLaFicheAuDepart)
 {
-    const skill onze[] = {ALPHABETISATION,
-                          GENERAL_CREDO_IMPERIAL,
-                          GENERAL_GUERRE,
-                          GENERAL_IMPERIUM,
-                          LANGUE_HAUT_GOTHIQUE,
-                          ORIENTATION_STELLAIRE,
-                          ORIENTATION_SURFACE,
-                          PILOTAGE_VAISSEAUX_SPATIAUX,
-                          PISTAGE,
-                          SURVIE,
-                          TECHNOMAITRISE};
+    const std::vector<skill> onze(SUIVIES.begin(), SUIVIES.begin() + 11);  // the homeworlds' eleven
     FicheOuverte p;
     for (int k = CC; k <= SOC; ++k) {
-        p.setCaracteristique(car(k), 40 + static_cast<unsigned>(k));
+        p.setCaracteristique(caracteristique(k), 40 + static_cast<unsigned>(k));
     }
     for (skill s : onze) {
         p.setCompetence(s, BASE);
@@ -229,8 +261,8 @@ TEST(Personnage, InitializeRemetLaFicheAuDepart)
     p.setCompetence(CHARISME, EXPERT);  // not one of the eleven: kept
     p.setCompetence(ACROBATIE, BASE);   // likewise
     p.modifCompetence(DUPERIE, 9);
-    p.setTalent(QUELCONQUE, TALENT_X1);
-    p.setTalent(NIVEAU_PSY_2, TALENT_X3);
+    p.setTalent(VOIX_TROUBLANTE, "Voix d'or", TALENT_X12);
+    EXPECT_EQ(p.getTalent(VOIX_TROUBLANTE), TALENT_X12);
     p.setPsyker(BIOMANCIE, true);
     p.setPouvoir(BIOMANCIE_BIOECLAIR, ACQUISE);
     p.setPsyker(DIVINATION, true);
@@ -241,82 +273,355 @@ TEST(Personnage, InitializeRemetLaFicheAuDepart)
 
     p.Initialize();
 
-    EXPECT_EQ(compter(9, [&](int k) { return p.getCaracteristique(car(k)) == 20; }), 9);
-    for (skill s : onze) {
-        EXPECT_EQ(p.getCompetence(s), 0) << s;
-    }
-    EXPECT_EQ(p.getCompetence(CHARISME), 30);
-    EXPECT_EQ(p.getCompetence(ACROBATIE), 10);
-    EXPECT_EQ(p.getCompetence(DUPERIE), 10);
-    EXPECT_EQ(talentsTenus(p), 0);
-    EXPECT_EQ(p.getPouvoir(BIOMANCIE_BIOECLAIR), INAPTE);
-    EXPECT_EQ(p.getPouvoir(DIVINATION_APERCU), MAITRE);
+    EXPECT_EQ(caracteristiques(p), U(9, 20));
+    EXPECT_EQ(valeurs(p, onze), V(11, 0));
+    EXPECT_EQ(valeurs(p, {CHARISME, ACROBATIE, DUPERIE}), (V{30, 10, 10}));
+    EXPECT_EQ(indices(NB_TALENTS, [&](int t) { return p.getTalent(talent(t)) == SANS_TALENT; }).size(), 187u);
+    EXPECT_EQ(p.getTalentNom(VOIX_TROUBLANTE), "Voix d'or");
+    EXPECT_EQ((V{p.getPouvoir(BIOMANCIE_BIOECLAIR), p.getPouvoir(DIVINATION_APERCU)}), (V{INAPTE, MAITRE}));
     EXPECT_TRUE(p.getPsyker(BIOMANCIE));
-    EXPECT_FALSE(p.getPsyker(DIVINATION));
-    EXPECT_EQ(p.mouvement(), (Mouvement{2, 4, 6, 6}));
-    EXPECT_EQ(p.fatigue(), 2u);
-    EXPECT_EQ(p.profil.getNom(), "Ilse");
-    EXPECT_EQ(p.etat.getArgent(), 70u);
+    EXPECT_EQ(p.derives(), (U{2, 4, 6, 6, 2, 2}));
+    EXPECT_EQ(p.profil.getNom() + std::to_string(p.etat.getArgent()), "Ilse70");
 }
 
-// A cast integer outside an enumeration is ignored by setters and answered with a
-// neutral value by getters; the entries at both ends of every array stay as they were.
+// Just below the first value and just past the last, setters do nothing and getters
+// answer a neutral value (all of them 0); the entries at both ends stay as they were.
 TEST(Personnage, ArgumentsHorsEnumeration)
 {
     Personnage p;
-    for (int v : {-1, 9, 500}) {
-        p.setCaracteristique(car(v), 99);
-        EXPECT_EQ(p.getCaracteristique(car(v)), 0u) << v;
-    }
-    for (int v : {-1, 10, 500}) {
-        p.setPsyker(static_cast<domaine>(v), true);
-        EXPECT_FALSE(p.getPsyker(static_cast<domaine>(v))) << v;
-    }
-    for (int v : {-1, 120, 500}) {
-        const auto s = static_cast<skill>(v);
+    p.setPsyker(BIOMANCIE, true);
+    for (const bool dessous : {true, false}) {
+        const auto hors = [&](int n) { return dessous ? -1 : n; };
+        const auto k = caracteristique(hors(9));
+        const auto d = domaine(hors(10));
+        const auto s = skill(hors(120));
+        const auto t = talent(hors(187));
+        const auto q = pouvoir(hors(82));
+        p.setCaracteristique(k, 99);
+        p.setPsyker(d, true);
         p.setCompetence(s, MAITRE);
         p.setCompetence(s, BASE);
         p.modifCompetence(s, 40);
-        EXPECT_EQ(p.getCompetence(s), 0) << v;
-        EXPECT_EQ(p.getCompetenceNom(s), "") << v;
-    }
-    for (int v : {-1, 187, 500}) {
-        const auto t = static_cast<talent>(v);
         p.setTalent(t, TALENT_X1);
         p.setTalent(t, "Intrus", TALENT_X1);
-        EXPECT_EQ(p.getTalent(t), SANS_TALENT) << v;
-        EXPECT_EQ(p.getTalentNom(t), "") << v;
-    }
-    p.setPsyker(BIOMANCIE, true);
-    for (int v : {-1, 82, 500}) {
-        const auto q = static_cast<pouvoir>(v);
         p.setPouvoir("Intrus", q, 5, DEMI_ACTION, BIOMANCIE, ACQUISE, 0);
-        EXPECT_EQ(p.setPouvoir(q, ACQUISE), 0) << v;
-        EXPECT_EQ(p.getPouvoir(q), INAPTE) << v;
-        EXPECT_EQ(p.getPouvoirNom(q), "") << v;
-        EXPECT_EQ(p.getPouvoirNomDomaine(q), "") << v;
-        EXPECT_EQ(p.getPouvoirDomaine(q), MINEUR) << v;
+        EXPECT_EQ((V{static_cast<int>(p.getCaracteristique(k)), p.getPsyker(d), p.getCompetence(s), p.getTalent(t),
+                     p.setPouvoir(q, ACQUISE), p.getPouvoir(q), p.getPouvoirDomaine(q)}),
+                  V(7, 0));
+        EXPECT_EQ(getCaracteristiqueLabel(k) + getDomaineNom(domaine(hors(6))) + p.getCompetenceNom(s) +
+                      p.getTalentNom(t) + p.getPouvoirNom(q) + p.getPouvoirNomDomaine(q),
+                  "");
     }
-    EXPECT_EQ(p.getCaracteristique(CC) + p.getCaracteristique(SOC), 40u);
-    EXPECT_EQ(p.getCompetence(ACROBATIE) + p.getCompetence(VIGILANCE), 10);
-    EXPECT_EQ(talentsTenus(p), 0);
-    EXPECT_EQ(p.getTalentNom(AGILITE_FELINE), "Agilite feline");
-    EXPECT_EQ(p.getTalentNom(VOIX_TROUBLANTE), "Voix troublante");
-    EXPECT_EQ(p.getPouvoirNom(AFFAIBLISSEMENT_DU_VOILE), "Affaiblissement du voile");
-    EXPECT_EQ(p.getPouvoirNom(TELEPATHIE_TERREUR), "Terreur");
-    EXPECT_EQ(compter(NB_POUVOIRS, [&](int q) { return p.getPouvoir(static_cast<pouvoir>(q)) == INAPTE; }), 82);
+    EXPECT_EQ(caracteristiques(p), U(9, 20));
+    EXPECT_EQ(valeurs(p, {ACROBATIE, VIGILANCE}), (V{0, 10}));
+    EXPECT_EQ(indices(NB_TALENTS, [&](int t) { return p.getTalent(talent(t)) == SANS_TALENT; }).size(), 187u);
+    EXPECT_EQ(indices(NB_POUVOIRS, [&](int q) { return p.getPouvoir(pouvoir(q)) == INAPTE; }).size(), 82u);
+    EXPECT_EQ(p.getTalentNom(AGILITE_FELINE) + p.getTalentNom(VOIX_TROUBLANTE) +
+                  p.getPouvoirNom(AFFAIBLISSEMENT_DU_VOILE) + p.getPouvoirNom(TELEPATHIE_TERREUR),
+              "Agilite felineVoix troublanteAffaiblissement du voileTerreur");
 }
 
-TEST(Personnage, LibellesDesCaracteristiquesEtDisciplines)
+// Every field stored as given. Afficher on a left-aligned stream, as the program
+// calls it, and on standard output by default, whose alignment puts the fill first.
+TEST(EtatEtProfil, AccesseursEtAfficherAuxLargeursExactes)
 {
-    const char* const labels[] = {"CC", "CT", "F", "E", "Ag", "Int", "Per", "FM", "Soc"};
+    Etat e;
+    const auto etat = [&] {
+        return U{e.getBlessureActuelle(), e.getBlessureMaximum(), e.getDestin(),
+                 e.getFortune(),          e.getDegatCritique(),   e.getArgent()};
+    };
+    EXPECT_EQ(etat(), (U{1, 1, 0, 0, 0, 0}));
+    e.setBlessureMaximum(10);
+    e.setBlessureActuelle(12);  // never bounded by the maximum
+    e.setDestin(3);
+    e.setFortune(4);
+    e.setDegatCritique(5);
+    e.setArgent(4000000000u);
+    EXPECT_EQ(etat(), (U{12, 10, 3, 4, 5, 4000000000u}));
+    Profil p;
+    EXPECT_EQ((U{p.getAge(), p.getTaille(), p.getPoid()}), (U{18, 150, 40}));
+    std::ostringstream capture;
+    std::streambuf* ancien = std::cout.rdbuf(capture.rdbuf());
+    p.Afficher();
+    std::cout.rdbuf(ancien);
+    EXPECT_EQ(capture.str(), "Nom:     Sexe:          Stature:\nPeau:                   Cheveux:\n"
+                             "Age:   18Taille:     150Poid:   40\n\n\n");
+    EXPECT_EQ(aGauche(p), "Nom:     Sexe:          Stature:\nPeau:                   Cheveux:\n"
+                          "Age:18   Taille:150     Poid:40   \n\n\n");
+    p.setNom("Zo\351");  // three bytes, filled to five
+    p.setSexe("Femme");
+    p.setStature("Svelte");
+    p.setPeau("Mate");
+    p.setCheveux("Noirs");
+    p.setAge(27);
+    p.setTaille(168);
+    p.setPoid(55);
+    EXPECT_EQ(p.getNom() + p.getSexe() + p.getStature() + p.getPeau() + p.getCheveux(), "Zo\351FemmeSvelteMateNoirs");
+    EXPECT_EQ((U{p.getAge(), p.getTaille(), p.getPoid()}), (U{27, 168, 55}));
+    EXPECT_EQ(aGauche(p), "Nom:Zo\351  Sexe:Femme     Stature:Svelte\nPeau:Mate               Cheveux:Noirs\n"
+                          "Age:27   Taille:168     Poid:55   \n\n\n");
+    p.setNom("Bartholomew");  // wider than its field: printed whole
+    p.setPeau("Tres tres sombre et burinee");
+    p.setTaille(123456789);
+    EXPECT_EQ(aGauche(p), "Nom:BartholomewSexe:Femme     Stature:Svelte\n"
+                          "Peau:Tres tres sombre et burineeCheveux:Noirs\nAge:27   Taille:123456789Poid:55   \n\n\n");
+}
+
+static_assert(VIGILANCE == 119 && VOIX_TROUBLANTE == 186 && TELEPATHIE_TERREUR == 81, "the last enumerators");
+
+// Counts, names at a few dozen places in enumerator order, the labels of the
+// characteristics and the names of the disciplines, and what each skill rests on.
+TEST(Catalogues, ComptesNomsEtCaracteristiquesDesCompetences)
+{
+    Personnage p;
+    const auto competence = [&](int s) { return p.getCompetenceNom(skill(s)); };
+    const auto talentNom = [&](int t) { return p.getTalentNom(talent(t)); };
+    EXPECT_EQ((std::vector<std::size_t>{p.competences_liste.size(), p.talents_liste.size(), p.pouvoirs_liste.size()}),
+              (std::vector<std::size_t>{120, 187, 82}));
+    EXPECT_EQ(
+        noms({ACROBATIE, CODE_SECRET_SOCIETE_SECRETE, CONDUITE_VEHICULE_ANTIGRAV, SCHOLASTIQUE_ARCHAIQUE,
+              INTERROGATOIRE, LANGUE_DIALECTE_SPATIAL, METIER_MACON, METIER_MARCHAND, PILOTAGE_VAISSEAUX_SPATIAUX},
+             competence),
+        "Acrobatie|Code secret(Societe secrete)|Conduite(V\351hicule antigrav)|"
+        "Connaissance Scholastique(Archa\357que)|Interrogatoire|Langue(Dialecte spatiale)|Metier(Ma\347on)|"
+        "Metier(Marchand)|Pilotage(Vaisseaux spatiaux)|");
+    EXPECT_EQ(noms({AGILITE_FELINE, COMBAT_A_DEUX_ARMES_CORPS_A_CORPS, DISCIPLINE, FOI_INEBRANLABLE,
+                    FORMATION_AUX_ARMES_DE_CORPS_A_CORPS_TRONCONNEUSES, MAITRE_D_ARMES, PAIR_ALIENE, SENS_AIGUISE_OUIE,
+                    SOUVENIRS_PRECIS, VOIX_TROUBLANTE},
+                   talentNom),
+              "Agilite feline|Combat \340 deux armes(Corps \340 corps)|Discipline()|Foi in\351branlable|"
+              "Formation aux armes de corps \340 corps(Tron\347onneuses)|Maitre d'amres|Pair(Ali\351ne\351)|"
+              "Sens aiguise(Ou\357e)|Souvenir precis|Voix troublante|");
+    EXPECT_EQ(
+        noms({CC, CT, F, E, AG, INT, PER, FM, SOC}, [](int k) { return getCaracteristiqueLabel(caracteristique(k)); }),
+        "CC|CT|F|E|Ag|Int|Per|FM|Soc|");
+    EXPECT_EQ(noms({0, 1, 2, 3, 4, 5}, [](int d) { return getDomaineNom(domaine(d)); }),
+              "Mineur|Biomancie|Divination|Pyromancie|Telekinesie|Telepathie|");
+    // With each characteristic at its own value, a trained skill is worth that of its own.
     for (int k = CC; k <= SOC; ++k) {
-        EXPECT_EQ(getCaracteristiqueLabel(car(k)), labels[k]);
+        p.setCaracteristique(caracteristique(k), 30 + 2 * static_cast<unsigned>(k));
     }
-    const char* const noms[] = {"Mineur", "Biomancie", "Divination", "Pyromancie", "Telekinesie", "Telepathie"};
-    for (int d = MINEUR; d <= TELEPATHIE; ++d) {
-        EXPECT_EQ(getDomaineNom(static_cast<domaine>(d)), noms[d]);
+    std::map<int, int> parCarac;
+    for (int s = 0; s < NB_COMPETENCES; ++s) {
+        p.setCompetence(skill(s), ACQUISE);
+        ++parCarac[(p.getCompetence(skill(s)) - 30) / 2];
     }
-    EXPECT_EQ(getCaracteristiqueLabel(car(9)) + getCaracteristiqueLabel(car(-1)), "");
-    EXPECT_EQ(getDomaineNom(static_cast<domaine>(6)) + getDomaineNom(static_cast<domaine>(-1)), "");
+    EXPECT_EQ(parCarac, (std::map<int, int>{{F, 9}, {E, 1}, {AG, 18}, {INT, 70}, {PER, 6}, {FM, 2}, {SOC, 14}}));
+    // ACROBATIE AG, CODE_SECRET_SOCIETE_SECRETE INT, ESCALADE F, INTERROGATOIRE FM, METIER_MARCHAND SOC, VIGILANCE PER.
+    EXPECT_EQ(
+        valeurs(p, {ACROBATIE, CODE_SECRET_SOCIETE_SECRETE, ESCALADE, INTERROGATOIRE, METIER_MARCHAND, VIGILANCE}),
+        (V{38, 40, 34, 44, 46, 42}));
+}
+
+// Minor powers 0 to 31, then the five disciplines in blocks of ten.
+TEST(Catalogues, PouvoirsNomsDisciplinesSeuilsActionsEtPortees)
+{
+    Personnage p;
+    const V echantillon = {AFFAIBLISSEMENT_DU_VOILE,          DETECTION_DES_PENSEES,       INVOCATION_DE_CREATURES,
+                           RESISTANCE_A_LA_POSSESSION,        DIVINATION_APERCU,           PYROMANCIE_HOLOCAUSTE,
+                           TELEKINESIE_ARRET_DES_PROJECTILES, TELEPATHIE_MAITRE_DES_BETES, TELEPATHIE_TERREUR};
+    EXPECT_EQ(noms(echantillon, [&](int q) { return p.getPouvoirNom(pouvoir(q)); }),
+              "Affaiblissement du voile|Detection des pens\351es|Invocation de creature|Resistance \340 la possession|"
+              "Aper\347u|Holocauste|Arret des projectiles|Ma\356tre des b\352tes|Terreur|");
+    // Threshold, action (0 half, 1 full, 2 reaction) and range, which the sheet reads nowhere.
+    const auto proprietes = [](int q) {
+        const EntreePouvoir& e = CATALOGUE_POUVOIRS[q];
+        return std::to_string(e.seuil) + " " + std::to_string(e.focalisation) + " " + std::to_string(e.portee);
+    };
+    EXPECT_EQ(noms(echantillon, proprietes), "9 1 30|7 0 50|9 1 1000|6 2 0|18 0 0|23 0 6|16 2 1|13 0 10|13 0 10|");
+    const char* const disciplines[] = {"Mineur", "Biomancie", "Divination", "Pyromancie", "Telekinesie", "Telepathie"};
+    std::map<int, int> parAction;
+    for (int q = 0; q < NB_POUVOIRS; ++q) {
+        const int d = q < 32 ? 0 : 1 + (q - 32) / 10;
+        EXPECT_EQ(p.getPouvoirDomaine(pouvoir(q)), d) << q;
+        EXPECT_EQ(p.getPouvoirNomDomaine(pouvoir(q)), disciplines[d]) << q;
+        ++parAction[CATALOGUE_POUVOIRS[q].focalisation];
+    }
+    EXPECT_EQ(parAction, (std::map<int, int>{{DEMI_ACTION, 54}, {ACTION_COMPLETE, 26}, {REACTION, 2}}));
+}
+
+// UTF-8 to Windows-1252 and back: Latin-1 accents and every character of the block 0x80
+// to 0x9F, where Windows-1252 departs from Latin-1. A character it lacks becomes '?';
+// invalid UTF-8 (here an overlong form) stays as it is.
+TEST(Encodage, Windows1252DesNoms)
+{
+    const std::string utf8 = "Véhicule àçïÿ €‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";
+    const std::string octets = "V\351hicule \340\347\357\377 \x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E"
+                               "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F";
+    EXPECT_EQ(versWindows1252(utf8), octets);
+    EXPECT_EQ(versUtf8(octets), utf8);
+    EXPECT_EQ(versWindows1252("a→b\xC0\xAF"), "a?b\xC0\xAF");
+}
+
+// Each homeworld applied twice, one after the other on the same character; then
+// AUCUN_MONDE and values outside the enumeration, which only store.
+TEST(Monde, DepartDeChaqueMondeSansCumulEtAucunMonde)
+{
+    const std::tuple<monde, U, V> cas[] = {
+        {MONDE_SAUVAGE, {20, 20, 25, 25, 20, 20, 20, 15, 15}, {0, 0, 0, 0, 0, 0, 10, 0, 10, 10, -10, 12, 10, 22, 7}},
+        {MONDE_IMPERIAL, {20, 20, 20, 20, 20, 20, 20, 23, 20}, {10, 10, 10, 10, 10, 0, 0, 0, 0, 0, 0, 10, 10, 10, 10}},
+        {MONDE_RUCHE, {20, 20, 20, 15, 25, 20, 20, 20, 20}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10, 12, 7, 10}},
+        {HORS_MONDE, {20, 20, 15, 20, 20, 20, 20, 25, 20}, {0, 0, 0, 0, 0, 10, 0, 10, 0, 0, 0, 7, 10, 10, 10}}};
+    Joueur j;
+    for (const auto& [m, carac, suivies] : cas) {
+        for (int fois = 1; fois <= 2; ++fois) {
+            j.setMonde(m);
+            EXPECT_EQ(j.getMonde(), m);
+            EXPECT_EQ(caracteristiques(j), carac) << m << " x" << fois;
+            EXPECT_EQ(valeurs(j, SUIVIES), suivies) << m << " x" << fois;
+        }
+    }
+    j.setCarriere(ADEPTE);  // kept too
+    for (int v : {4, 5, -1}) {
+        j.setMonde(monde(v));
+        EXPECT_EQ(j.getMonde(), v);
+        EXPECT_EQ(caracteristiques(j), (U{20, 20, 15, 20, 20, 20, 20, 25, 20})) << v;
+        EXPECT_EQ(valeurs(j, SUIVIES), (V{20, 0, 0, 20, 0, 10, 0, 10, 0, 0, 0, 7, 10, 10, 10})) << v;
+        EXPECT_EQ(detenus(j).size(), 6u) << v;
+    }
+}
+
+// Its two shifts go when their skills are recomputed; SURVIE stays basic through
+// careers, which leave characteristics, powers, insanity and the homeworld alone.
+TEST(Monde, SauvageDecalagesEtSurvieAuFilDesCarrieres)
+{
+    Joueur j;
+    j.setMonde(MONDE_SAUVAGE);
+    j.setCaracteristique(INT, 34);
+    j.setCaracteristique(E, 31);
+    EXPECT_EQ(valeurs(j, {TECHNOMAITRISE, RESISTANCE_AUX_INTOXICATIONS, SURVIE}), (V{0, 15, 17}));
+    j.setPsyker(TELEKINESIE, true);
+    j.setPouvoir(TELEKINESIE_JET, ACQUISE);
+    j.setFolie(4);
+    j.setCarriere(ADEPTE);
+    j.setCarriere(TECHNOPRETRE);
+    EXPECT_EQ(valeurs(j, {SURVIE, TECHNOMAITRISE, ORIENTATION_SURFACE}), (V{17, 34, 17}));
+    EXPECT_EQ(caracteristiques(j), (U{20, 20, 25, 31, 20, 34, 20, 15, 15}));
+    EXPECT_EQ((V{j.getMonde(), j.getPouvoir(TELEKINESIE_JET), static_cast<int>(j.getFolie())}),
+              (V{MONDE_SAUVAGE, ACQUISE, 4}));
+}
+
+// One character through every career in turn, then values outside 0 to 7: each call
+// clears what the career before granted and anything granted since.
+TEST(Carriere, CompetencesEtTalentsDeChaqueCarriere)
+{
+    Joueur j;
+    for (int k = CC; k <= SOC; ++k) {
+        j.setCaracteristique(caracteristique(k), 40);
+    }
+    for (const auto& [c, competences, talents] : CARRIERES) {
+        j.setCompetence(LOGIQUE, EXPERT);
+        j.setTalent(CHIMIOCASTRATION, TALENT_X1);
+        j.setCarriere(c);
+        EXPECT_EQ(j.getCarriere(), c);
+        EXPECT_EQ(formees(j), competences) << c;
+        EXPECT_EQ(detenus(j), talents) << c;
+        EXPECT_EQ(indices(NB_COMPETENCES, [&](int s) { return j.getCompetence(skill(s)) > 40; }), Ensemble{}) << c;
+        EXPECT_EQ(indices(NB_TALENTS, [&](int t) { return j.getTalent(talent(t)) > TALENT_X1; }), Ensemble{}) << c;
+        EXPECT_EQ(indices(10, [&](int d) { return j.getPsyker(domaine(d)); }), Ensemble{}) << c;
+    }
+    EXPECT_EQ(caracteristiques(j), U(9, 40));
+    for (int c : {8, -1}) {
+        j.setCarriere(RACAILLE);
+        j.setCarriere(c);
+        EXPECT_EQ(static_cast<int>(j.getCarriere()), c);
+        EXPECT_EQ(formees(j).size() + detenus(j).size(), 0u) << c;
+    }
+}
+
+// Each outcome in turn, on top of the ones before; those without effect, none and
+// values outside the enumeration only store. Columns: insanity, corruption, INT, E,
+// FM, money, CHIMIOCASTRATION held, and LOGIQUE, which follows INT.
+TEST(Assermentation, EffetsAjoutesAuxPrecedents)
+{
+    const std::pair<int, U> cas[] = {{TRAQUE, {17, 0, 30, 20, 20, 15, 0, 15}},
+                                     {TRAQUE, {27, 0, 30, 20, 20, 15, 0, 15}},
+                                     {SOUVENIRS_ABOMINABLES, {32, 0, 30, 20, 20, 15, 0, 15}},
+                                     {HORREUR, {37, 0, 30, 20, 20, 15, 0, 15}},
+                                     {RECONSTRUCTION_CRANIENNE, {37, 0, 80, 20, 20, 65, 0, 40}},
+                                     {RECONSTRUCTION_CRANIENNE, {37, 0, 130, 20, 20, 115, 0, 65}},
+                                     {MARIE_AU_TRONE, {37, 0, 130, 20, 20, 215, 1, 65}},
+                                     {URTICAIRE_DES_SORCIERS, {37, 0, 130, 23, 20, 215, 1, 65}},
+                                     {HYPNO_ENDOCTRINEMENT, {37, 0, 130, 23, 23, 215, 1, 65}}};
+    Joueur j;
+    j.setFolie(7);
+    j.etat.setArgent(15);
+    j.setCaracteristique(INT, 30);
+    for (const auto& [a, attendu] : cas) {
+        j.setAssermentation(assermentation(a));
+        EXPECT_EQ(j.getAssermentation(), a);
+        EXPECT_EQ((U{j.getFolie(), j.getCorruption(), j.getCaracteristique(INT), j.getCaracteristique(E),
+                     j.getCaracteristique(FM), j.etat.getArgent(), static_cast<unsigned>(j.getTalent(CHIMIOCASTRATION)),
+                     static_cast<unsigned>(j.getCompetence(LOGIQUE))}),
+                  attendu)
+            << a;
+    }
+    const auto reste = [&] {
+        return std::make_tuple(caracteristiques(j), valeurs(j, SUIVIES), detenus(j), j.getFolie(), j.getCorruption(),
+                               j.getExperience(), j.etat.getArgent());
+    };
+    const auto avant = reste();
+    for (int a : {4, 5, 6, 7, 8, 9, 13, 14, -1}) {
+        j.setAssermentation(assermentation(a));
+        EXPECT_EQ(j.getAssermentation(), a);
+        EXPECT_EQ(reste(), avant) << a;
+    }
+    for (int d : V{VIOLENCE, AUCUNE_DIVINATION, 40, -1}) {  // a divination is stored and does nothing else
+        j.setDivination(divination(d));
+        EXPECT_EQ(j.getDivination(), d);
+        EXPECT_EQ(reste(), avant) << d;
+    }
+}
+
+// The defaults, then every name operation at each value, just past the last and
+// below the first; names depend on the argument only.
+TEST(Joueur, DefautsEtNoms)
+{
+    Joueur j;
+    EXPECT_EQ((V{j.getMonde(), j.getDivination(), j.getAssermentation()}),
+              (V{AUCUN_MONDE, AUCUNE_DIVINATION, AUCUNE_ASSERMENTATION}));
+    EXPECT_EQ((U{j.getExperience(), j.getFolie(), j.getCorruption()}), (U{400, 0, 0}));
+    j.setExperience(0);
+    j.setFolie(UINT_MAX);
+    j.setCorruption(77);
+    EXPECT_EQ((U{j.getExperience(), j.getFolie(), j.getCorruption()}), (U{0, UINT_MAX, 77}));
+    j.setMonde(MONDE_RUCHE);
+    j.setCarriere(ASSASSIN);
+    j.setAssermentation(TRAQUE);
+    j.setDivination(GUERRE);
+    EXPECT_EQ(noms({-1, 0, 1, 2, 3, 4, 5}, [&](int v) { return j.getMonde(monde(v)); }),
+              "Aucun monde s\351l\351ctionn\351|Hors-Monde|Monde imperial|Monde-Ruche|Monde sauvage|"
+              "Aucun monde s\351l\351ctionn\351|Aucun monde s\351l\351ctionn\351|");
+    EXPECT_EQ(noms({-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, [&](int v) { return j.getCarriere(carriere(v)); }),
+              "Aucune carriere|Adepte|Arbitrator|Assassin|Ecclesiaste|Garde imperial|Psyker imperial|Racaille|"
+              "Technopr\352tre|Aucune carriere|Aucune carriere|");
+    EXPECT_EQ(noms({-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
+                   [&](int v) { return j.getAssermentation(assermentation(v)); }),
+              "Aucune assermentation|Reconstruction cr\342nienne|Traqu\351|Souvenirs abominables|L'horreur! L'horreur!|"
+              "Douloureuse induction nerveuse|Imlants dentaires|Rupture du nerf optique|D\351votion hurlante|"
+              "Irradience|Langue li\351e|Mari\351e au Tr\364ne|Urticaire des soricers|Hypno-endoctrinement|"
+              "Aucune assermentation|Aucune assermentation|");
+    EXPECT_EQ(noms({VIOLENCE, 28, 29, -1}, [&](int v) { return j.getDivination(divination(v)); }),
+              "<<La violence r\351sout tout>>|Aucune divination|Erreur|Erreur|");
+}
+
+// Every motto: "<<", a French sentence of 22 to 112 characters (Windows-1252 bytes)
+// with no space against the marks and no final full stop, ">>"; all different.
+TEST(Divination, DevisesDansLeursBornes)
+{
+    Joueur j;
+    std::set<std::string> toutes;
+    for (int d = MUTATION_EXTERIEURE; d <= COMMENT_SERVIR; ++d) {
+        const std::string m = j.getDivination(divination(d));
+        toutes.insert(m);
+        ASSERT_GE(m.size(), 4u) << d;
+        const std::string texte = m.substr(2, m.size() - 4);
+        EXPECT_EQ(m.substr(0, 2) + m.substr(m.size() - 2), "<<>>") << d;
+        EXPECT_TRUE(texte.size() >= 22 && texte.size() <= 112) << d << " " << texte;
+        EXPECT_TRUE(texte.front() != ' ' && texte.back() != ' ' && texte.back() != '.') << d << " " << texte;
+        EXPECT_EQ(texte.find_first_of("\xC3<>"), std::string::npos) << d << " holds UTF-8 or a mark: " << texte;
+    }
+    EXPECT_EQ(toutes.size(), 28u);
+    const std::string fous = j.getDivination(SEUL_LES_FOUS);  // two sentences
+    EXPECT_LT(fous.find_first_of(".!?"), fous.size() - 3) << fous;
 }
