@@ -18,6 +18,15 @@ bool Createur::repondre(int& cible, int min, int max, const std::string& relance
     return reponse.has_value();
 }
 
+bool Createur::menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance)
+{
+    for (std::size_t i = 0; i < nombre; ++i) {
+        out << texte(lignes[i]) << std::endl;
+    }
+    out << "Choix:";
+    return repondre(reponse, 1, static_cast<int>(nombre), relance);
+}
+
 bool Createur::confirmer(const char* repeter)
 {
     out << "1)Confirmer" << std::endl << texte(repeter) << std::endl << "Choix:";

@@ -60,6 +60,8 @@ private:
     void resume();
     bool menuFin(const Passe& p);
 
+    // The option lines of a menu, "Choix:", and an answer from 1 to their number.
+    bool menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance = std::string());
     // "1)Confirmer", the line that repeats the step, "Choix:", and the answer in `choix`.
     bool confirmer(const char* repeter);
     // Reads an answer from min to max into `cible`; false when the input ends.

@@ -70,11 +70,7 @@ bool Createur::etapeCarriere(Passe& p)
 {
     do {
         out << std::endl << "PLAN DE CARRIERE" << std::endl << std::endl;
-        for (const char* ligne : MENU_CARRIERES) {
-            out << texte(ligne) << std::endl;
-        }
-        out << "Choix:";
-        if (!repondre(p.carriere_choisi, 1, 8)) {
+        if (!menu(MENU_CARRIERES, std::size(MENU_CARRIERES), p.carriere_choisi)) {
             return false;
         }
         p.carr = texte(NOMS_CARRIERES[p.carriere_choisi - 1]);

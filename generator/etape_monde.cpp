@@ -1,4 +1,5 @@
 #include <iomanip>
+#include <iterator>
 
 #include "createur.h"
 #include "des.h"
@@ -17,11 +18,7 @@ bool Createur::etapeMonde(Passe& p)
 {
     do {
         out << "CHOIX DU MONDE D'ORIGINE" << std::endl << std::endl;
-        for (const char* ligne : MENU_MONDES) {
-            out << texte(ligne) << std::endl;
-        }
-        out << "Choix:";
-        if (!repondre(p.monde_choisi, 1, 4)) {
+        if (!menu(MENU_MONDES, std::size(MENU_MONDES), p.monde_choisi)) {
             return false;
         }
         p.world = texte(NOMS_MONDES[p.monde_choisi - 1]);

@@ -70,16 +70,12 @@ bool Createur::choixApparence(const char* titre, const MenuApparence* menus, boo
         out << "ERREUR";  // no homeworld, no choices: the field stays as it was
         return true;
     }
-    const MenuApparence& menu = menus[m];
-    for (const char* ligne : menu.lignes) {
-        out << texte(ligne) << std::endl;
-    }
-    out << "Choix:";
+    const MenuApparence& apparence = menus[m];
     // The skin and hair menus write their prompt again after a refused answer.
-    if (!repondre(choix, 1, 5, relancerInvite ? "Choix:" : "")) {
+    if (!menu(apparence.lignes, 5, choix, relancerInvite ? "Choix:" : "")) {
         return false;
     }
-    champ = texte(menu.textes[choix - 1]);
+    champ = texte(apparence.textes[choix - 1]);
     return true;
 }
 
