@@ -33,11 +33,11 @@ void Createur::resume()
 bool Createur::menuFin(const Passe& p)
 {
     resume();
-    const std::string menu = "1)Quitter et enregistrer personnage\n2)Recommencer personnage\n3)Quitter\n";
+    const std::string lignes = "1)Quitter et enregistrer personnage\n2)Recommencer personnage\n3)Quitter\n";
     for (;;) {
-        out << menu << std::flush;
+        out << lignes << std::flush;
         // Any refused answer brings the three lines back.
-        if (!repondre(choix, 1, 3, menu)) {
+        if (!repondre(choix, 1, 3, lignes)) {
             return false;
         }
         if (choix != 1 || enregistrer(p)) {
