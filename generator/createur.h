@@ -67,8 +67,6 @@ private:
     // Reads an answer from min to max into `cible`; false when the input ends.
     bool repondre(int& cible, int min, int max, const std::string& relance = std::string());
 
-    void ecrireLigneCaracteristiques(const int valeurs[NB_CARACTERISTIQUES]);
-    void ecrireEnTeteCaracteristiques();
     bool enregistrer(const Passe& p);
 
     Console console;

@@ -3,14 +3,13 @@
 
 #include "createur.h"
 #include "des.h"
+#include "tableaux.h"
 
 namespace {
 
 // Menu line and name shown once chosen, for answers 1 to 4 (HORS_MONDE to MONDE_SAUVAGE).
 const char* const MENU_MONDES[4] = {"1)Hors-monde", "2)Monde impérial", "3)Monde ruche", "4)Monde sauvage"};
 const char* const NOMS_MONDES[4] = {"Hors-monde", "Monde impérial", "Monde-ruche", "Monde sauvage"};
-
-constexpr int LARGEUR_COLONNE = 6;
 
 }  // namespace
 
@@ -32,20 +31,6 @@ bool Createur::etapeMonde(Passe& p)
     return true;
 }
 
-void Createur::ecrireEnTeteCaracteristiques()
-{
-    for (int k = CC; k <= SOC; ++k) {
-        out << std::setw(LARGEUR_COLONNE) << getCaracteristiqueLabel(static_cast<caracteristique>(k));
-    }
-}
-
-void Createur::ecrireLigneCaracteristiques(const int valeurs[NB_CARACTERISTIQUES])
-{
-    for (int k = CC; k <= SOC; ++k) {
-        out << std::setw(LARGEUR_COLONNE) << valeurs[k];
-    }
-}
-
 bool Createur::etapeCaracteristiques(Passe& p)
 {
     do {
@@ -56,9 +41,7 @@ bool Createur::etapeCaracteristiques(Passe& p)
             p.caracter[k] = depart[k];
         }
         out << std::left;  // and so it stays for the rest of the run
-        ecrireEnTeteCaracteristiques();
-        out << std::endl;
-        ecrireLigneCaracteristiques(depart);
+        out << enTeteCaracteristiques() << std::endl << ligneCaracteristiques(depart);
         out << std::endl << std::endl << "Tirage des caracteristiques:" << std::endl << std::endl;
         for (int k = CC; k <= SOC; ++k) {
             p.caracter[k] += 2 * D10();
@@ -70,9 +53,7 @@ bool Createur::etapeCaracteristiques(Passe& p)
             }
         }
         out << std::endl << std::endl << texte("Caracteristiques tiré:") << std::endl << std::endl;
-        ecrireEnTeteCaracteristiques();
-        out << std::endl;
-        ecrireLigneCaracteristiques(p.caracter);
+        out << enTeteCaracteristiques() << std::endl << ligneCaracteristiques(p.caracter);
         out << std::endl << std::endl;
         if (!confirmer("2)Retirer les caractéristiques")) {
             return false;

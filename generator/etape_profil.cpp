@@ -1,5 +1,3 @@
-#include <iomanip>
-
 #include "createur.h"
 
 // A homeworld's five choices of stature, skin or hair: the menu lines, and the
@@ -41,6 +39,18 @@ const MenuApparence CHEVEUX[4] = {
     {{"1)Roux", "2)Blonds", "3)Chatains", "4)Noirs", "5)Gris"}, {"Roux", "Blonds", "Chatains", "Noirs", "Gris"}},
 };
 
+// Everything but the name, which is stored as soon as it is typed.
+void decrire(Profil& profil, const Passe& p)
+{
+    profil.setCheveux(p.cheveux);
+    profil.setSexe(p.sexe);
+    profil.setStature(p.stature);
+    profil.setPeau(p.peau);
+    profil.setAge(static_cast<unsigned int>(p.age));
+    profil.setPoid(static_cast<unsigned int>(p.poid));
+    profil.setTaille(static_cast<unsigned int>(p.taille));
+}
+
 }  // namespace
 
 bool Createur::etapeProfil(Passe& p)
@@ -51,14 +61,7 @@ bool Createur::etapeProfil(Passe& p)
         }
     } while (choix == 2);
     out << std::endl << std::endl;
-    Profil& profil = joueur.profil;
-    profil.setCheveux(p.cheveux);
-    profil.setSexe(p.sexe);
-    profil.setStature(p.stature);
-    profil.setPeau(p.peau);
-    profil.setAge(static_cast<unsigned int>(p.age));
-    profil.setPoid(static_cast<unsigned int>(p.poid));
-    profil.setTaille(static_cast<unsigned int>(p.taille));
+    decrire(joueur.profil, p);
     return true;
 }
 
@@ -114,13 +117,12 @@ bool Createur::questionnaire(Passe& p)
         return false;
     }
 
+    // The recap has the layout of the finished profile, drawn from the answers.
     out << std::endl << std::endl;
-    out << "Nom:" << std::setw(5) << p.nom << "Sexe:" << std::setw(10) << p.sexe << "Stature:" << p.stature
-        << std::endl;
-    out << "Peau:" << std::setw(19) << p.peau << "Cheveux:" << p.cheveux << std::endl;
-    out << "Age:" << std::setw(5) << p.age << "Taille:" << std::setw(8) << p.taille << "Poid:" << std::setw(5) << p.poid
-        << std::endl;
-
-    out << std::endl << std::endl << std::endl << std::endl << "Confirmer profil?" << std::endl << std::endl;
+    Profil recapitulatif;
+    recapitulatif.setNom(p.nom);
+    decrire(recapitulatif, p);
+    recapitulatif.Afficher(out);
+    out << std::endl << std::endl << "Confirmer profil?" << std::endl << std::endl;
     return confirmer("2)Retour");
 }

@@ -1,32 +1,16 @@
 #include "createur.h"
 #include "fiche.h"
+#include "tableaux.h"
 
 void Createur::resume()
 {
     joueur.profil.Afficher(out);
     out << std::endl << std::endl;
-    ecrireEnTeteCaracteristiques();
-    out << std::endl;
-    int valeurs[NB_CARACTERISTIQUES];
-    for (int k = CC; k <= SOC; ++k) {
-        valeurs[k] = static_cast<int>(joueur.getCaracteristique(static_cast<caracteristique>(k)));
-    }
-    ecrireLigneCaracteristiques(valeurs);
-    out << std::endl << std::endl << std::endl;
-    for (int s = 0; s < NB_COMPETENCES; ++s) {
-        const int valeur = joueur.getCompetence(static_cast<skill>(s));
-        if (valeur > 0) {
-            out << joueur.getCompetenceNom(static_cast<skill>(s)) << ':' << valeur << std::endl;
-        }
-    }
-    out << std::endl;
-    for (int t = 0; t < NB_TALENTS; ++t) {
-        if (joueur.getTalent(static_cast<talent>(t)) != SANS_TALENT) {
-            out << joueur.getTalentNom(static_cast<talent>(t)) << std::endl;
-        }
-    }
-    out << std::endl
-        << "Blessures:" << joueur.etat.getBlessureActuelle() << '/' << joueur.etat.getBlessureMaximum() << std::endl;
+    out << enTeteCaracteristiques() << std::endl;
+    out << ligneCaracteristiques(joueur) << std::endl << std::endl << std::endl;
+    out << lignesCompetences(joueur) << std::endl;
+    out << lignesTalents(joueur) << std::endl;
+    out << "Blessures:" << joueur.etat.getBlessureActuelle() << '/' << joueur.etat.getBlessureMaximum() << std::endl;
     out << std::endl << "Points de destins:" << joueur.etat.getDestin() << std::endl;
 }
 

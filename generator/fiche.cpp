@@ -8,6 +8,7 @@
 
 #include "createur.h"
 #include "encodage.h"
+#include "tableaux.h"
 
 std::string texteFiche(const Joueur& joueur, const Passe& p)
 {
@@ -17,26 +18,9 @@ std::string texteFiche(const Joueur& joueur, const Passe& p)
     f << "Peau:" << std::setw(8) << p.peau << "Cheveux:" << p.cheveux << '\n';
     f << "Age:" << std::setw(5) << p.age << "Taille:" << std::setw(8) << p.taille << "Poid:" << std::setw(5) << p.poid
       << '\n';
-    for (int k = CC; k <= SOC; ++k) {
-        f << std::setw(6) << getCaracteristiqueLabel(static_cast<caracteristique>(k));
-    }
-    f << '\n';
-    for (int k = CC; k <= SOC; ++k) {
-        f << std::setw(6) << joueur.getCaracteristique(static_cast<caracteristique>(k));
-    }
-    f << "\n\nCOMPETENCES:\n\n";
-    for (int s = 0; s < NB_COMPETENCES; ++s) {
-        const int valeur = joueur.getCompetence(static_cast<skill>(s));
-        if (valeur > 0) {
-            f << joueur.getCompetenceNom(static_cast<skill>(s)) << ':' << valeur << '\n';
-        }
-    }
-    f << "\n\nTALENTS:\n\n";
-    for (int t = 0; t < NB_TALENTS; ++t) {
-        if (joueur.getTalent(static_cast<talent>(t)) != SANS_TALENT) {
-            f << joueur.getTalentNom(static_cast<talent>(t)) << '\n';
-        }
-    }
+    f << enTeteCaracteristiques() << '\n' << ligneCaracteristiques(joueur) << '\n';
+    f << "\nCOMPETENCES:\n\n" << lignesCompetences(joueur);
+    f << "\n\nTALENTS:\n\n" << lignesTalents(joueur);
     f << "\nBlessures:" << joueur.etat.getBlessureActuelle() << '/' << joueur.etat.getBlessureMaximum() << '\n';
     f << "\nPoints de destins:" << joueur.etat.getDestin() << '\n';
     return f.str();
