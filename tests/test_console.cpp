@@ -10,75 +10,58 @@
 
 namespace {
 
-TEST(SortieUtf8, ConvertsWindows1252AfterTheFieldWidths)
+// A terminal that refuses every byte, as a closed pipe or a full disk does.
+struct TerminalEnPanne : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(SortieUtf8, ConvertitApresLesLargeursEtSignaleLesEchecs)
 {
     std::ostringstream terminal;
     std::istringstream clavier;
     Console console(clavier, terminal);
     // "Féminin" is seven characters: a field of 10 adds three blanks, not two.
-    console.out() << std::left << std::setw(10) << "F\xE9minin"
-                  << "|"
-                  << "\x80\x9C\xFF" << std::flush;
+    console.out() << std::left << std::setw(10) << "F\xE9minin" << "|\x80\x9C\xFF" << std::flush;
     EXPECT_EQ(terminal.str(), "F\xC3\xA9minin   |\xE2\x82\xAC\xC5\x93\xC3\xBF");
-}
-
-TEST(SortieUtf8, UndefinedBytesBecomeTheControlCharactersOfTheSameNumber)
-{
+    // The five bytes Windows-1252 leaves undefined become the control characters of the same number.
     EXPECT_EQ(versUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
     EXPECT_EQ(versWindows1252("\xC2\x81\xC2\x9D"), "\x81\x9D");
+
+    TerminalEnPanne panne;
+    std::ostream sortie(&panne);
+    Console muette(clavier, sortie);
+    muette.out() << "Choix:" << std::flush;
+    EXPECT_TRUE(muette.out().bad());
 }
 
-TEST(Console, ReadsANameTypedInUtf8AsWindows1252)
+TEST(Console, LitLesNomsEnUtf8)
 {
-    std::istringstream clavier("  Zo\xC3\xA9\n");
+    // A name, then a lone continuation byte, a truncated sequence (both kept), then
+    // a Greek letter and an emoji, which Windows-1252 cannot hold.
+    std::istringstream clavier("\n  Zo\xC3\xA9\na\x80z b\xC3 \xCE\xA9\xF0\x9F\x98\x80");
     std::ostringstream terminal;
     Console console(clavier, terminal);
-    EXPECT_EQ(console.lireMot(), std::optional<std::string>("Zo\xE9"));
+    for (const char* mot : {"Zo\xE9", "a\x80z", "b\xC3", "??"}) {
+        EXPECT_EQ(console.lireMot(), std::optional<std::string>(mot));
+    }
     EXPECT_EQ(console.lireMot(), std::nullopt);
 }
 
-TEST(Console, KeepsInvalidUtf8AndQuestionsWhatWindows1252CannotHold)
+TEST(Console, ReponsesRefuseesPuisFinDeLEntree)
 {
-    // A lone continuation byte, a truncated sequence, then a Greek letter and an emoji.
-    std::istringstream clavier("a\x80z b\xC3 \xCE\xA9\xF0\x9F\x98\x80");
-    std::ostringstream terminal;
-    Console console(clavier, terminal);
-    EXPECT_EQ(console.lireMot(), std::optional<std::string>("a\x80z"));
-    EXPECT_EQ(console.lireMot(), std::optional<std::string>("b\xC3"));
-    EXPECT_EQ(console.lireMot(), std::optional<std::string>("??"));
-}
-
-TEST(Console, TakesTheNameWordAndLeavesTheRestForTheNextQuestions)
-{
-    std::istringstream clavier("\n\n   Jean Paul 2\n");
-    std::ostringstream terminal;
-    Console console(clavier, terminal);
-    EXPECT_EQ(console.lireMot(), std::optional<std::string>("Jean"));
-    // "Paul" is no number: it is dropped like an answer out of range.
-    EXPECT_EQ(console.lireChoix(1, 2), std::optional<int>(2));
-    EXPECT_EQ(terminal.str(), "");
-}
-
-TEST(Console, DropsRefusedAnswersAndWritesTheirRelance)
-{
-    std::istringstream clavier("0 abc 6\n2x 99999999999 -1 5");
+    std::istringstream clavier("0 abc 6\n2x 99999999999 -1 5 Jean 7 8");
     std::ostringstream terminal;
     Console console(clavier, terminal);
     EXPECT_EQ(console.lireChoix(1, 5, "Choix:"), std::optional<int>(5));
     EXPECT_EQ(terminal.str(), "Choix:Choix:Choix:Choix:Choix:Choix:");
-}
-
-TEST(Console, AnswersNothingOnceTheInputEnds)
-{
-    std::istringstream clavier("7 8 9");
-    std::ostringstream terminal;
-    Console console(clavier, terminal);
+    EXPECT_EQ(console.lireMot(), std::optional<std::string>("Jean"));
     EXPECT_EQ(console.lireChoix(1, 4), std::nullopt);
     EXPECT_EQ(console.lireChoix(1, 4), std::nullopt);
     EXPECT_EQ(console.lireMot(), std::nullopt);
 }
 
-TEST(NombreEntier, WholeDecimalNumbersWithinTheRangeOfInt)
+TEST(NombreEntier, EntiersDecimauxDansLesBornesDunInt)
 {
     EXPECT_EQ(nombreEntier("010"), 10);
     EXPECT_EQ(nombreEntier("+1"), 1);
