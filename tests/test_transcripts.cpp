@@ -1,6 +1,9 @@
 // Whole dialogues: scripted answers and dice in, the complete output, the exit
 // status and every sheet file compared byte for byte with what was worked out
-// by hand for each case under tests/transcripts/.
+// by hand for each case under tests/transcripts/. Two rules are checked on every
+// case besides: at every read and every die's wait, all that was written has been
+// flushed to the terminal; and input that ends before any one of the answers
+// stops the dialogue cleanly, with the screen as it stood at that read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +20,111 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path RACINE = VESPERINE_TRANSCRIPTS;
+const std::string FIN_ENTREE = "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée.\n";
+
+// A terminal that shows only what has been flushed to it.
+class TerminalRetenu : public std::streambuf {
+public:
+    std::string affiche;
+    std::string enAttente;
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            enAttente += traits_type::to_char_type(c);
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        enAttente.append(s, static_cast<std::size_t>(n));
+        return n;
+    }
+    int sync() override
+    {
+        affiche += enAttente;
+        enAttente.clear();
+        return 0;
+    }
+};
+
+// The answers, handed out one byte at a time so that every read is seen: it notes
+// what the terminal and the error stream showed when each byte was asked for, and
+// the places where output still waited for a flush.
+class ClavierTemoin : public std::streambuf {
+public:
+    struct Ecrans {
+        std::size_t sortie;
+        std::size_t erreurs;
+    };
+    ClavierTemoin(std::string reponses, const TerminalRetenu& t, const std::ostringstream& e)
+        : texte(std::move(reponses)), ecrans(texte.size() + 1), terminal(t), erreurs(e)
+    {
+    }
+    std::string texte;
+    std::vector<Ecrans> ecrans;
+    std::vector<std::size_t> nonVides;  // offsets read while output waited
+
+protected:
+    int_type underflow() override
+    {
+        const auto i = static_cast<std::size_t>(gptr() == nullptr ? 0 : gptr() - texte.data());
+        ecrans[i] = {terminal.affiche.size(), erreurs.str().size()};
+        if (!terminal.enAttente.empty()) {
+            nonVides.push_back(i);
+        }
+        if (i == texte.size()) {
+            return traits_type::eof();
+        }
+        setg(texte.data(), texte.data() + i, texte.data() + i + 1);
+        return traits_type::to_int_type(texte[i]);
+    }
+
+private:
+    const TerminalRetenu& terminal;
+    const std::ostringstream& erreurs;
+};
+
+// Scripted dice that also check, at each wait, that the terminal shows everything.
+class DesTemoins : public DesScriptes {
+public:
+    DesTemoins(const std::string& script, const TerminalRetenu& t) : DesScriptes(lire(script)), terminal(t) {}
+    void attendreUneSeconde() override
+    {
+        attentesNonVides += terminal.enAttente.empty() ? 0 : 1;
+        DesScriptes::attendreUneSeconde();
+    }
+    int attentesNonVides = 0;
+
+private:
+    const TerminalRetenu& terminal;
+};
+
+struct Passage {
+    int statut = 0;
+    TerminalRetenu terminal;
+    std::ostringstream erreurs;
+    ClavierTemoin clavier;
+    DesTemoins des;
+    DossierTemporaire travail;
+
+    Passage(const fs::path& cas, std::string reponses)
+        : clavier(std::move(reponses), terminal, erreurs), des(lireFichier(cas / "des.txt"), terminal)
+    {
+        // Sheets already there before the run (kept in UTF-8 like every expected file).
+        if (fs::exists(cas / "existant")) {
+            for (const auto& f : fs::directory_iterator(cas / "existant")) {
+                ecrireFichier(travail.chemin() / f.path().filename(), versWindows1252(lireFichier(f.path())));
+            }
+        }
+        SourceDesTemporaire source(des);
+        std::istream entree(&clavier);
+        std::ostream sortie(&terminal);
+        Createur createur(entree, sortie, erreurs, travail.chemin().string());
+        statut = createur.executer();
+    }
+};
 
 std::vector<std::string> cas()
 {
@@ -35,48 +143,66 @@ std::string lireSiPresent(const fs::path& chemin, const std::string& defaut)
     return fs::exists(chemin) ? lireFichier(chemin) : defaut;
 }
 
+// The name and bytes of every file of a directory, in order.
+std::vector<std::pair<std::string, std::string>> contenu(const fs::path& dossier, bool depuisUtf8)
+{
+    std::vector<std::pair<std::string, std::string>> fichiers;
+    if (fs::exists(dossier)) {
+        for (const auto& f : fs::directory_iterator(dossier)) {
+            const std::string octets = lireFichier(f.path());
+            fichiers.emplace_back(f.path().filename().string(), depuisUtf8 ? versWindows1252(octets) : octets);
+        }
+    }
+    std::sort(fichiers.begin(), fichiers.end());
+    return fichiers;
+}
+
+// Where each answer starts in the input.
+std::vector<std::size_t> debutsDesReponses(const std::string& texte)
+{
+    std::vector<std::size_t> debuts;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const bool blanc = std::isspace(static_cast<unsigned char>(texte[i])) != 0;
+        if (!blanc && (i == 0 || std::isspace(static_cast<unsigned char>(texte[i - 1])) != 0)) {
+            debuts.push_back(i);
+        }
+    }
+    return debuts;
+}
+
 class Transcript : public testing::TestWithParam<std::string> {};
 
 TEST_P(Transcript, SortieStatutEtFiches)
 {
     const fs::path dossierCas = RACINE / GetParam();
-    DossierTemporaire travail;
-    // Sheets already there before the run (kept in UTF-8 like every expected file).
-    if (fs::exists(dossierCas / "existant")) {
-        for (const auto& f : fs::directory_iterator(dossierCas / "existant")) {
-            ecrireFichier(travail.chemin() / f.path().filename(), versWindows1252(lireFichier(f.path())));
+    const std::string reponses = lireFichier(dossierCas / "entree.txt");
+    const Passage p(dossierCas, reponses);
+
+    EXPECT_EQ(p.terminal.affiche + p.terminal.enAttente, lireFichier(dossierCas / "sortie.txt"));
+    EXPECT_EQ(p.erreurs.str(), lireSiPresent(dossierCas / "erreurs.txt", ""));
+    EXPECT_EQ(p.statut, std::stoi(lireSiPresent(dossierCas / "statut.txt", "0")));
+    EXPECT_FALSE(p.des.epuise()) << "more dice thrown than scripted";
+    EXPECT_EQ(p.des.jetsFaits(), DesScriptes::lire(lireFichier(dossierCas / "des.txt")).size());
+    EXPECT_EQ(contenu(p.travail.chemin(), false), contenu(dossierCas / "fiches", true));
+
+    // Nothing left unflushed: at every read, at every die's wait, and at the end.
+    EXPECT_EQ(p.clavier.nonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
+    EXPECT_EQ(p.des.attentesNonVides, 0) << "dice thrown with output unflushed";
+    EXPECT_EQ(p.terminal.enAttente, "");
+
+    // The input ending before any one of the answers: status 1, the notice, no
+    // sheet, and the screen as it stood at that read followed by a line end.
+    for (const std::size_t debut : debutsDesReponses(reponses)) {
+        const Passage coupe(dossierCas, reponses.substr(0, debut));
+        const ClavierTemoin::Ecrans alors = p.clavier.ecrans[debut];
+        EXPECT_EQ(coupe.statut, 1) << "input cut at byte " << debut;
+        EXPECT_EQ(coupe.terminal.affiche, p.terminal.affiche.substr(0, alors.sortie) + "\n") << "cut at " << debut;
+        EXPECT_EQ(coupe.erreurs.str(), p.erreurs.str().substr(0, alors.erreurs) + FIN_ENTREE) << "cut at " << debut;
+        EXPECT_EQ(contenu(coupe.travail.chemin(), false), contenu(dossierCas / "existant", true)) << "cut at " << debut;
+        if (testing::Test::HasFailure()) {
+            break;  // one cut is enough to show the fault
         }
     }
-
-    DesScriptes des(DesScriptes::lire(lireFichier(dossierCas / "des.txt")));
-    SourceDesTemporaire source(des);
-    std::istringstream entree(lireFichier(dossierCas / "entree.txt"));
-    std::ostringstream sortie;
-    std::ostringstream erreurs;
-    Createur createur(entree, sortie, erreurs, travail.chemin().string());
-    const int statut = createur.executer();
-
-    EXPECT_EQ(sortie.str(), lireFichier(dossierCas / "sortie.txt"));
-    EXPECT_EQ(erreurs.str(), lireSiPresent(dossierCas / "erreurs.txt", ""));
-    EXPECT_EQ(statut, std::stoi(lireSiPresent(dossierCas / "statut.txt", "0")));
-    EXPECT_FALSE(des.epuise()) << "more dice thrown than scripted";
-    EXPECT_EQ(des.jetsFaits(), DesScriptes::lire(lireFichier(dossierCas / "des.txt")).size());
-
-    std::vector<std::string> attendus;
-    if (fs::exists(dossierCas / "fiches")) {
-        for (const auto& f : fs::directory_iterator(dossierCas / "fiches")) {
-            const std::string nom = f.path().filename().string();
-            attendus.push_back(nom);
-            EXPECT_EQ(lireFichier(travail.chemin() / nom), versWindows1252(lireFichier(f.path()))) << nom;
-        }
-    }
-    std::vector<std::string> trouves;
-    for (const auto& f : fs::directory_iterator(travail.chemin())) {
-        trouves.push_back(f.path().filename().string());
-    }
-    std::sort(attendus.begin(), attendus.end());
-    std::sort(trouves.begin(), trouves.end());
-    EXPECT_EQ(trouves, attendus);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogues, Transcript, testing::ValuesIn(cas()),
