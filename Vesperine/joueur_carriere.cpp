@@ -7,8 +7,8 @@
 namespace {
 
 // The player rules' own career names; the creation dialogue spells them its own way.
-const char* const NOMS_CARRIERES[] = {"Adepte",          "Arbitrator",      "Assassin", "Ecclesiaste",
-                                      "Garde imperial",  "Psyker imperial", "Racaille", "Technoprêtre"};
+const char* const NOMS_CARRIERES[] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclesiaste",
+                                      "Garde imperial", "Psyker imperial", "Racaille", "Technoprêtre"};
 static_assert(std::size(NOMS_CARRIERES) == NB_CARRIERES, "one name per career");
 
 }  // namespace

@@ -14,8 +14,7 @@
 // so that a new enumerator without its row, or a row out of place, does not build.
 
 // True when row i of `table` carries the key i (its member `cle`), for every row.
-template <typename Ligne, std::size_t N>
-constexpr bool clesEnOrdre(const Ligne (&table)[N])
+template <typename Ligne, std::size_t N> constexpr bool clesEnOrdre(const Ligne (&table)[N])
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (static_cast<std::size_t>(table[i].cle) != i) {
@@ -27,8 +26,7 @@ constexpr bool clesEnOrdre(const Ligne (&table)[N])
 
 // The name that a table of names gives to the value v of its enumeration, or
 // `horsTable` for a value it has no row for (the "none" enumerator, a cast integer).
-template <std::size_t N>
-constexpr const char* nomIndexe(const char* const (&noms)[N], int v, const char* horsTable)
+template <std::size_t N> constexpr const char* nomIndexe(const char* const (&noms)[N], int v, const char* horsTable)
 {
     return dansIntervalle(v, static_cast<int>(N)) ? noms[v] : horsTable;
 }
@@ -37,8 +35,7 @@ constexpr const char* nomIndexe(const char* const (&noms)[N], int v, const char*
 // length is that of the list, so no row states a count by hand.
 // REQUIRES: at most MAX values. A constant table whose row holds more does not
 // build (the copy below would write past the end, which no constant expression may do).
-template <typename T, std::size_t MAX>
-class ListeCourte {
+template <typename T, std::size_t MAX> class ListeCourte {
 public:
     constexpr ListeCourte() = default;
     // NOLINTNEXTLINE(google-explicit-constructor): rows are written as plain braced lists
