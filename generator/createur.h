@@ -72,13 +72,17 @@ private:
     void resume();  // etape_resume.cpp: summary, end menu, save
     bool menuFin(const Passe& p);
 
-    // The option lines of a menu, "Choix:", and an answer from 1 to their number.
+    // Writes the option lines of a menu (UTF-8 texts) and "Choix:", then reads an
+    // answer from 1 to their number into `reponse`; false when the input ends.
+    // REQUIRES: `lignes` holds `nombre` texts, at least one.
     bool menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance = std::string());
-    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer in `choix`.
+    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer, 1 or 2, in `choix`.
     bool confirmer(const char* repeter);
-    // Reads an answer from min to max into `cible`; false when the input ends.
+    // Reads an answer from min to max into `cible`, writing `relance` again after
+    // each refused one; false when the input ends. REQUIRES: min <= max.
     bool repondre(int& cible, int min, int max, const std::string& relance = std::string());
 
+    // Appends the sheet to "<name>.pdf" in `dossier`; on failure says why on `erreurs` and answers false.
     bool enregistrer(const Passe& p);
 
     Console console;
