@@ -38,7 +38,7 @@ template <std::size_t N> constexpr const char* nomIndexe(const char* const (&nom
 template <typename T, std::size_t MAX> class ListeCourte {
 public:
     constexpr ListeCourte() = default;
-    // NOLINTNEXTLINE(google-explicit-constructor): rows are written as plain braced lists
+    // Not explicit: rows are written as plain braced lists.
     constexpr ListeCourte(std::initializer_list<T> valeurs)
     {
         for (const T& v : valeurs) {
