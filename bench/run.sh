@@ -41,6 +41,11 @@ done
 
 racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=${construction:-$racine/build-bench}
+# Absolute, since the real pass (d) runs from a directory of its own.
+case $construction in
+    /*) ;;
+    *) construction=$PWD/$construction ;;
+esac
 runs=${RUNS:-300}
 build_type=${BUILD_TYPE:-RelWithDebInfo}
 
