@@ -194,10 +194,10 @@ domaine Personnage::getPouvoirDomaine(pouvoir p) const
     return dansIntervalle(p, NB_POUVOIRS) ? power[p].ddomaine : MINEUR;
 }
 
-void Personnage::setPsyker(domaine d, bool on)
+void Personnage::setPsyker(domaine d, bool actif)
 {
     if (dansIntervalle(d, NB_DRAPEAUX_PSY)) {
-        psyker[d] = on;
+        psyker[d] = actif;
     }
 }
 

@@ -59,7 +59,7 @@ public:
     std::string getPouvoirNomDomaine(pouvoir p) const;
     domaine getPouvoirDomaine(pouvoir p) const;
 
-    void setPsyker(domaine d, bool on);
+    void setPsyker(domaine d, bool actif);
     bool getPsyker(domaine d) const;
 
     // The initiative becomes the agility bonus, AG / 10.

@@ -47,12 +47,12 @@ class Createur {
 public:
     // Sheets are written in `repertoire`; the program passes the current directory.
     // The streams must outlive the dialogue.
-    Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire);
+    Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire);
 
     // Runs the dialogue to its end: passes from the banner to the end menu, one
     // after the other while the end menu's answer is "2)Recommencer personnage".
     // 0 once the user quits (after a successful save, or without one); 1 when the
-    // input ends first, after a line end on `sortie` and the reason on `err`.
+    // input ends first, after a line end on `sortie` and the reason on `sortieErreurs`.
     int executer();
 
 private:
