@@ -4,8 +4,9 @@
 
 std::string texte(const char* utf8) { return versWindows1252(utf8); }
 
-Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire)
-    : console(entree, sortie), out(console.out()), erreurs(err), dossier(std::move(repertoire))
+Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire,
+                   SystemeFichiers& fichiers)
+    : console(entree, sortie), out(console.out()), erreurs(err), dossier(std::move(repertoire)), systeme(fichiers)
 {
 }
 

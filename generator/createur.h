@@ -8,6 +8,7 @@
 #include "console.h"
 #include "definition.h"
 #include "joueur.h"
+#include "systeme_fichiers.h"
 
 struct MenuApparence;
 struct OptionCarriere;
@@ -37,8 +38,10 @@ struct Passe {
 // banner to the saved sheet, as often as the user starts again.
 class Createur {
 public:
-    // Sheets are written in `repertoire`; the program passes the current directory.
-    Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire);
+    // Sheets are written in `repertoire`, through `fichiers`; the program passes
+    // the current directory.
+    Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire,
+             SystemeFichiers& fichiers = systemeFichiersReel());
 
     // Runs the dialogue to its end. 0 once the user quits (after a successful
     // save, or without one); 1 when the input ends first.
@@ -73,6 +76,7 @@ private:
     std::ostream& out;
     std::ostream& erreurs;
     std::string dossier;
+    SystemeFichiers& systeme;
     Joueur joueur;
     int choix = 0;
 };

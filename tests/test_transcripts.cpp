@@ -1,16 +1,27 @@
 // Whole dialogues: scripted answers and dice in, the complete output, the exit
 // status and every sheet file compared byte for byte with what was worked out
-// by hand for each case under tests/transcripts/.
+// by hand for each case under tests/transcripts/. A case folder holds:
+//   des.txt      the dice thrown, in order ("10:7 5:3 ...": faces, then the face shown)
+//   entree.txt   the standard input; sortie.txt and erreurs.txt what is written
+//   statut.txt   the exit status, when it is not 0
+//   existant/    what the sheets' directory holds before the run (files and folders)
+//   fiches/      what it must hold after the run, exactly
+//   panne.txt    faults of the file system, one a line, as SystemeFichiersEnPanne
+//                reads them ("ecriture 2 ENOSPC"); without it the real one is used
+// Files of existant/ and fiches/ are kept in UTF-8 and stand for Windows-1252.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <sstream>
 
 #include "createur.h"
 #include "des_scriptes.h"
 #include "encodage.h"
 #include "outils.h"
+#include "systeme_fichiers_en_panne.h"
 
 namespace fs = std::filesystem;
 
@@ -35,17 +46,42 @@ std::string lireSiPresent(const fs::path& chemin, const std::string& defaut)
     return fs::exists(chemin) ? lireFichier(chemin) : defaut;
 }
 
+// Every file and folder under `racine`, by relative path: a file's bytes (from
+// UTF-8 to Windows-1252 if asked), a folder's mark.
+std::map<std::string, std::string> arbre(const fs::path& racine, bool depuisUtf8)
+{
+    std::map<std::string, std::string> contenu;
+    if (!fs::exists(racine)) {
+        return contenu;
+    }
+    for (const auto& e : fs::recursive_directory_iterator(racine)) {
+        const std::string nom = fs::relative(e.path(), racine).string();
+        if (e.is_directory()) {
+            contenu[nom] = "<dossier>";
+        } else {
+            const std::string octets = lireFichier(e.path());
+            contenu[nom] = depuisUtf8 ? versWindows1252(octets) : octets;
+        }
+    }
+    return contenu;
+}
+
 class Transcript : public testing::TestWithParam<std::string> {};
 
 TEST_P(Transcript, SortieStatutEtFiches)
 {
     const fs::path dossierCas = RACINE / GetParam();
     DossierTemporaire travail;
-    // Sheets already there before the run (kept in UTF-8 like every expected file).
-    if (fs::exists(dossierCas / "existant")) {
-        for (const auto& f : fs::directory_iterator(dossierCas / "existant")) {
-            ecrireFichier(travail.chemin() / f.path().filename(), versWindows1252(lireFichier(f.path())));
+    for (const auto& [nom, octets] : arbre(dossierCas / "existant", true)) {
+        if (octets == "<dossier>") {
+            fs::create_directories(travail.chemin() / nom);
+        } else {
+            ecrireFichier(travail.chemin() / nom, octets);
         }
+    }
+    std::unique_ptr<SystemeFichiers> enPanne;
+    if (fs::exists(dossierCas / "panne.txt")) {
+        enPanne = std::make_unique<SystemeFichiersEnPanne>(lireFichier(dossierCas / "panne.txt"));
     }
 
     DesScriptes des(DesScriptes::lire(lireFichier(dossierCas / "des.txt")));
@@ -53,7 +89,8 @@ TEST_P(Transcript, SortieStatutEtFiches)
     std::istringstream entree(lireFichier(dossierCas / "entree.txt"));
     std::ostringstream sortie;
     std::ostringstream erreurs;
-    Createur createur(entree, sortie, erreurs, travail.chemin().string());
+    Createur createur(entree, sortie, erreurs, travail.chemin().string(),
+                      enPanne ? *enPanne : systemeFichiersReel());
     const int statut = createur.executer();
 
     EXPECT_EQ(sortie.str(), lireFichier(dossierCas / "sortie.txt"));
@@ -62,21 +99,7 @@ TEST_P(Transcript, SortieStatutEtFiches)
     EXPECT_FALSE(des.epuise()) << "more dice thrown than scripted";
     EXPECT_EQ(des.jetsFaits(), DesScriptes::lire(lireFichier(dossierCas / "des.txt")).size());
 
-    std::vector<std::string> attendus;
-    if (fs::exists(dossierCas / "fiches")) {
-        for (const auto& f : fs::directory_iterator(dossierCas / "fiches")) {
-            const std::string nom = f.path().filename().string();
-            attendus.push_back(nom);
-            EXPECT_EQ(lireFichier(travail.chemin() / nom), versWindows1252(lireFichier(f.path()))) << nom;
-        }
-    }
-    std::vector<std::string> trouves;
-    for (const auto& f : fs::directory_iterator(travail.chemin())) {
-        trouves.push_back(f.path().filename().string());
-    }
-    std::sort(attendus.begin(), attendus.end());
-    std::sort(trouves.begin(), trouves.end());
-    EXPECT_EQ(trouves, attendus);
+    EXPECT_EQ(arbre(travail.chemin(), false), arbre(dossierCas / "fiches", true));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogues, Transcript, testing::ValuesIn(cas()),
