@@ -1,3 +1,4 @@
+#include <clocale>
 #include <iostream>
 
 #include "createur.h"
@@ -6,6 +7,10 @@
 // in the current directory.
 int main()
 {
+    // The system's reasons for a failed save, in the user's language and
+    // encoding. The C++ streams keep the classic locale: nothing else changes.
+    std::setlocale(LC_MESSAGES, "");
+    std::setlocale(LC_CTYPE, "");
     // The streams buffer on their own: a word of a gigabyte is read in seconds, not
     // one C library call per byte.
     std::ios::sync_with_stdio(false);
