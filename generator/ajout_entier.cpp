@@ -142,7 +142,7 @@ std::string ajouterEntier(SystemeFichiers& systeme, const std::string& chemin, c
     struct stat avant = {};
     const bool lu = systeme.etat(f.fd, avant) == 0;
     if (!lu || !S_ISREG(avant.st_mode)) {
-        const std::string raison = lu ? NON_ORDINAIRE : std::strerror(errno);
+        std::string raison = lu ? NON_ORDINAIRE : std::strerror(errno);
         if (f.cree) {
             systeme.supprimer(chemin);
         }

@@ -18,10 +18,10 @@ public:
     SystemeFichiers& operator=(const SystemeFichiers&) = delete;
 
     virtual int ouvrir(const std::string& chemin, int drapeaux, mode_t mode) = 0;  // open
-    virtual int etat(int fd, struct stat& resultat) = 0;                            // fstat
-    virtual ssize_t ecrire(int fd, const char* octets, std::size_t taille) = 0;     // write
-    virtual int synchroniser(int fd) = 0;                                           // fsync
-    virtual int tronquer(int fd, off_t taille) = 0;                                 // ftruncate
+    virtual int etat(int fd, struct stat& resultat) = 0;                           // fstat
+    virtual ssize_t ecrire(int fd, const char* octets, std::size_t taille) = 0;    // write
+    virtual int synchroniser(int fd) = 0;                                          // fsync
+    virtual int tronquer(int fd, off_t taille) = 0;                                // ftruncate
     // close: the descriptor is gone even when this fails.
     virtual int fermer(int fd) = 0;
     virtual int supprimer(const std::string& chemin) = 0;  // unlink

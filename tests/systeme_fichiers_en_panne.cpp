@@ -7,8 +7,8 @@
 
 namespace {
 
-const std::map<std::string, int> ERREURS = {{"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EFBIG", EFBIG},
-                                            {"EDQUOT", EDQUOT}, {"EINTR", EINTR},   {"EACCES", EACCES},
+const std::map<std::string, int> ERREURS = {{"ENOSPC", ENOSPC}, {"EIO", EIO},     {"EFBIG", EFBIG},
+                                            {"EDQUOT", EDQUOT}, {"EINTR", EINTR}, {"EACCES", EACCES},
                                             {"EROFS", EROFS}};
 const std::map<std::string, int> SIGNAUX = {
     {"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGQUIT", SIGQUIT}};
@@ -70,10 +70,7 @@ int SystemeFichiersEnPanne::ouvrir(const std::string& chemin, int drapeaux, mode
     return passe("ouverture") ? reel.ouvrir(chemin, drapeaux, mode) : -1;
 }
 
-int SystemeFichiersEnPanne::etat(int fd, struct stat& resultat)
-{
-    return passe("etat") ? reel.etat(fd, resultat) : -1;
-}
+int SystemeFichiersEnPanne::etat(int fd, struct stat& resultat) { return passe("etat") ? reel.etat(fd, resultat) : -1; }
 
 ssize_t SystemeFichiersEnPanne::ecrire(int fd, const char* octets, std::size_t taille)
 {
@@ -86,7 +83,10 @@ ssize_t SystemeFichiersEnPanne::ecrire(int fd, const char* octets, std::size_t t
 
 int SystemeFichiersEnPanne::synchroniser(int fd) { return passe("synchronisation") ? reel.synchroniser(fd) : -1; }
 
-int SystemeFichiersEnPanne::tronquer(int fd, off_t taille) { return passe("troncature") ? reel.tronquer(fd, taille) : -1; }
+int SystemeFichiersEnPanne::tronquer(int fd, off_t taille)
+{
+    return passe("troncature") ? reel.tronquer(fd, taille) : -1;
+}
 
 int SystemeFichiersEnPanne::fermer(int fd)
 {

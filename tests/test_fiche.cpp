@@ -89,8 +89,8 @@ TEST(EchecEnregistrement, ALinkOrAFifoIsRefusedAtOnceAndNothingChanges)
 {
     struct Obstacle {
         const char* quoi;
-        bool lien;      // else a FIFO
-        bool lecteur;   // a reader holds the FIFO open
+        bool lien;     // else a FIFO
+        bool lecteur;  // a reader holds the FIFO open
         const char* cible;
         const char* raison;
     };
@@ -190,8 +190,7 @@ TEST(EchecEnregistrement, ASignalDuringTheSaveIsDeliveredOnceTheFileIsWholeOrAsI
             setrlimit(RLIMIT_CORE, &pasDeCore);
             SystemeFichiersEnPanne enPanne(c.panne);
             // Without the signal the run would end here, after a save or a failure and "3".
-            dialoguer(CAS_DAX, lireFichier(TRANSCRIPTS / CAS_DAX / "entree.txt") + "3\n", dossier.chemin(),
-                      enPanne);
+            dialoguer(CAS_DAX, lireFichier(TRANSCRIPTS / CAS_DAX / "entree.txt") + "3\n", dossier.chemin(), enPanne);
             return 100;
         });
         EXPECT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == c.signal) << c.panne;

@@ -89,8 +89,7 @@ TEST_P(Transcript, SortieStatutEtFiches)
     std::istringstream entree(lireFichier(dossierCas / "entree.txt"));
     std::ostringstream sortie;
     std::ostringstream erreurs;
-    Createur createur(entree, sortie, erreurs, travail.chemin().string(),
-                      enPanne ? *enPanne : systemeFichiersReel());
+    Createur createur(entree, sortie, erreurs, travail.chemin().string(), enPanne ? *enPanne : systemeFichiersReel());
     const int statut = createur.executer();
 
     EXPECT_EQ(sortie.str(), lireFichier(dossierCas / "sortie.txt"));
