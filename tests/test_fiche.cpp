@@ -5,7 +5,6 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <map>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -65,24 +64,6 @@ std::string echec(const std::string& fichier, const std::string& raison)
     return "Impossible d'enregistrer la fiche dans « " + fichier + " » : " + raison + "\n";
 }
 
-// What a directory holds, links and FIFOs not followed nor read: path, then kind and content.
-std::map<std::string, std::string> releve(const fs::path& racine)
-{
-    std::map<std::string, std::string> vu;
-    for (const auto& e : fs::recursive_directory_iterator(racine)) {
-        const std::string nom = fs::relative(e.path(), racine).string();
-        const fs::file_status s = e.symlink_status();
-        if (fs::is_symlink(s)) {
-            vu[nom] = "lien vers " + fs::read_symlink(e.path()).string();
-        } else if (fs::is_regular_file(s)) {
-            vu[nom] = "fichier " + lireFichier(e.path());
-        } else {
-            vu[nom] = "autre";
-        }
-    }
-    return vu;
-}
-
 // Something named Kael.pdf in the sheets' directory that must be refused at
 // once, and left as it is with everything outside.
 TEST(EchecEnregistrement, ALinkOrAFifoIsRefusedAtOnceAndNothingChanges)
@@ -116,14 +97,14 @@ TEST(EchecEnregistrement, ALinkOrAFifoIsRefusedAtOnceAndNothingChanges)
                 ASSERT_GE(lecteur, 0);
             }
         }
-        const auto avant = releve(racine.chemin());
+        const auto avant = releverDossier(racine.chemin());
 
         // A save that waited for the FIFO would never come back.
         const Resultat r = dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "3\n", fiches);
         EXPECT_EQ(r.statut, 0) << o.quoi;
         EXPECT_EQ(r.sortie, lireFichier(TRANSCRIPTS / CAS_KAEL / "sortie.txt") + MENU_FIN) << o.quoi;
         EXPECT_EQ(r.erreurs, echec("Kael.pdf", o.raison)) << o.quoi;
-        EXPECT_EQ(releve(racine.chemin()), avant) << o.quoi;
+        EXPECT_EQ(releverDossier(racine.chemin()), avant) << o.quoi;
         if (lecteur >= 0) {
             char octet = 0;
             EXPECT_LE(read(lecteur, &octet, 1), 0) << "something went into the FIFO";

@@ -46,24 +46,19 @@ std::string lireSiPresent(const fs::path& chemin, const std::string& defaut)
     return fs::exists(chemin) ? lireFichier(chemin) : defaut;
 }
 
-// Every file and folder under `racine`, by relative path: a file's bytes (from
-// UTF-8 to Windows-1252 if asked), a folder's mark.
-std::map<std::string, std::string> arbre(const fs::path& racine, bool depuisUtf8)
+// What a folder of the case holds, its files turned from UTF-8 to Windows-1252.
+std::map<std::string, std::string> arbreAttendu(const fs::path& racine)
 {
-    std::map<std::string, std::string> contenu;
-    if (!fs::exists(racine)) {
-        return contenu;
+    std::map<std::string, std::string> arbre;
+    if (fs::exists(racine)) {
+        arbre = releverDossier(racine);
     }
-    for (const auto& e : fs::recursive_directory_iterator(racine)) {
-        const std::string nom = fs::relative(e.path(), racine).string();
-        if (e.is_directory()) {
-            contenu[nom] = "<dossier>";
-        } else {
-            const std::string octets = lireFichier(e.path());
-            contenu[nom] = depuisUtf8 ? versWindows1252(octets) : octets;
+    for (auto& [nom, contenu] : arbre) {
+        if (contenu != DOSSIER) {
+            contenu = versWindows1252(contenu);
         }
     }
-    return contenu;
+    return arbre;
 }
 
 class Transcript : public testing::TestWithParam<std::string> {};
@@ -72,8 +67,8 @@ TEST_P(Transcript, SortieStatutEtFiches)
 {
     const fs::path dossierCas = RACINE / GetParam();
     DossierTemporaire travail;
-    for (const auto& [nom, octets] : arbre(dossierCas / "existant", true)) {
-        if (octets == "<dossier>") {
+    for (const auto& [nom, octets] : arbreAttendu(dossierCas / "existant")) {
+        if (octets == DOSSIER) {
             fs::create_directories(travail.chemin() / nom);
         } else {
             ecrireFichier(travail.chemin() / nom, octets);
@@ -98,7 +93,7 @@ TEST_P(Transcript, SortieStatutEtFiches)
     EXPECT_FALSE(des.epuise()) << "more dice thrown than scripted";
     EXPECT_EQ(des.jetsFaits(), DesScriptes::lire(lireFichier(dossierCas / "des.txt")).size());
 
-    EXPECT_EQ(arbre(travail.chemin(), false), arbre(dossierCas / "fiches", true));
+    EXPECT_EQ(releverDossier(travail.chemin()), arbreAttendu(dossierCas / "fiches"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogues, Transcript, testing::ValuesIn(cas()),
