@@ -1,14 +1,19 @@
 #include "definition.h"
 
-std::string getCaracteristiqueLabel(caracteristique k)
-{
-    static const char* const labels[NB_CARACTERISTIQUES] = {"CC", "CT", "F", "E", "Ag", "Int", "Per", "FM", "Soc"};
-    return dansIntervalle(k, NB_CARACTERISTIQUES) ? labels[k] : "";
-}
+#include <iterator>
 
-std::string getDomaineNom(domaine d)
-{
-    static const char* const noms[NB_DOMAINES] = {"Mineur",     "Biomancie",   "Divination",
-                                                  "Pyromancie", "Telekinesie", "Telepathie"};
-    return dansIntervalle(d, NB_DOMAINES) ? noms[d] : "";
-}
+#include "table.h"
+
+namespace {
+
+const char* const LABELS_CARACTERISTIQUES[] = {"CC", "CT", "F", "E", "Ag", "Int", "Per", "FM", "Soc"};
+static_assert(std::size(LABELS_CARACTERISTIQUES) == NB_CARACTERISTIQUES, "one label per characteristic");
+
+const char* const NOMS_DOMAINES[] = {"Mineur", "Biomancie", "Divination", "Pyromancie", "Telekinesie", "Telepathie"};
+static_assert(std::size(NOMS_DOMAINES) == NB_DOMAINES, "one name per discipline");
+
+}  // namespace
+
+std::string getCaracteristiqueLabel(caracteristique k) { return nomIndexe(LABELS_CARACTERISTIQUES, k, ""); }
+
+std::string getDomaineNom(domaine d) { return nomIndexe(NOMS_DOMAINES, d, ""); }

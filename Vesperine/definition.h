@@ -7,9 +7,15 @@
 // values run from 0 and double as indexes into the arrays of the character
 // sheet. A fixed underlying type keeps a value outside the enumerators (a
 // career of -1, say) well defined.
+//
+// Each count NB_... stands beside its enumeration and is derived from it. The
+// skill, talent and power keys end with a FIN_... marker, and the player-rule
+// enumerations with their enumerator for none: a value added above either
+// raises the count, and every table sized by that count then fails to build
+// until it has the new row.
 
 enum caracteristique : int { CC, CT, F, E, AG, INT, PER, FM, SOC };
-constexpr int NB_CARACTERISTIQUES = 9;
+constexpr int NB_CARACTERISTIQUES = SOC + 1;
 
 enum maitrise : int { INAPTE, ACQUISE, EXPERT, MAITRE };
 
@@ -41,7 +47,7 @@ enum action : int {
 };
 
 enum domaine : int { MINEUR, BIOMANCIE, DIVINATION, PYROMANCIE, TELEKINESIE, TELEPATHIE };
-constexpr int NB_DOMAINES = 6;
+constexpr int NB_DOMAINES = TELEPATHIE + 1;
 
 enum skill : int {
     ACROBATIE,
@@ -163,9 +169,10 @@ enum skill : int {
     RESISTANCE_AUX_INTOXICATIONS,
     SURVIE,
     TECHNOMAITRISE,
-    VIGILANCE
+    VIGILANCE,
+    FIN_COMPETENCES  // not a skill: keep it last, new skills go above it
 };
-constexpr int NB_COMPETENCES = 120;
+constexpr int NB_COMPETENCES = FIN_COMPETENCES;
 
 enum talent : int {
     AGILITE_FELINE,
@@ -354,9 +361,10 @@ enum talent : int {
     VIGOUREUX,
     VISEE_INDEPENDANTE,
     VIVACITE,
-    VOIX_TROUBLANTE
+    VOIX_TROUBLANTE,
+    FIN_TALENTS  // not a talent: keep it last, new talents go above it
 };
-constexpr int NB_TALENTS = 187;
+constexpr int NB_TALENTS = FIN_TALENTS;
 
 enum pouvoir : int {
     AFFAIBLISSEMENT_DU_VOILE,
@@ -440,11 +448,13 @@ enum pouvoir : int {
     TELEPATHIE_MAITRE_DES_BETES,
     TELEPATHIE_PROJECTION,
     TELEPATHIE_TELEPATHIE,
-    TELEPATHIE_TERREUR
+    TELEPATHIE_TERREUR,
+    FIN_POUVOIRS  // not a power: keep it last, new powers go above it
 };
-constexpr int NB_POUVOIRS = 82;
+constexpr int NB_POUVOIRS = FIN_POUVOIRS;
 
 enum monde : int { HORS_MONDE, MONDE_IMPERIAL, MONDE_RUCHE, MONDE_SAUVAGE, AUCUN_MONDE };
+constexpr int NB_MONDES = AUCUN_MONDE;
 
 enum carriere : int {
     ADEPTE,
@@ -457,6 +467,7 @@ enum carriere : int {
     TECHNOPRETRE,
     AUCUNE_CARRIERE
 };
+constexpr int NB_CARRIERES = AUCUNE_CARRIERE;
 
 enum assermentation : int {
     RECONSTRUCTION_CRANIENNE,
@@ -474,6 +485,7 @@ enum assermentation : int {
     HYPNO_ENDOCTRINEMENT,
     AUCUNE_ASSERMENTATION
 };
+constexpr int NB_ASSERMENTATIONS = AUCUNE_ASSERMENTATION;
 
 enum divination : int {
     MUTATION_EXTERIEURE,
@@ -506,6 +518,7 @@ enum divination : int {
     COMMENT_SERVIR,
     AUCUNE_DIVINATION
 };
+constexpr int NB_DIVINATIONS = AUCUNE_DIVINATION;
 
 // True when v names one of the n values of an enumeration.
 constexpr bool dansIntervalle(int v, int n) { return v >= 0 && v < n; }

@@ -22,13 +22,11 @@ public:
 
 SourceDes* sourceCourante = nullptr;
 
-SourceDes& source() { return sourceCourante != nullptr ? *sourceCourante : sourceReelle(); }
-
 constexpr int TIRAGES_PAR_JET = 20;
 
 int lancer(int faces)
 {
-    SourceDes& s = source();
+    SourceDes& s = sourceDesCourante();
     s.attendreUneSeconde();  // so that two dice in a row never share a seed
     s.semer(static_cast<unsigned int>(s.heure()));
     const int plusBasse = 1;
@@ -54,6 +52,8 @@ SourceDes& sourceReelle()
 }
 
 void utiliserSourceDes(SourceDes& s) { sourceCourante = &s; }
+
+SourceDes& sourceDesCourante() { return sourceCourante != nullptr ? *sourceCourante : sourceReelle(); }
 
 int D5() { return lancer(5); }
 int D10() { return lancer(10); }

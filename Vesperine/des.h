@@ -32,7 +32,25 @@ private:
 };
 
 // Replaces the source of every later throw; sourceReelle() puts the real one back.
+// REQUIRES: `source` outlives its use; SourceDesTemporaire sees to that.
 void utiliserSourceDes(SourceDes& source);
+
+// The source of the next throw: the real one until another is installed.
+SourceDes& sourceDesCourante();
+
+// Installs a source for the guard's lifetime, then puts back the one that was
+// there before (the real one, or an outer guard's). Tests, the benchmark and the
+// fuzz target install their dice with it.
+class SourceDesTemporaire {
+public:
+    explicit SourceDesTemporaire(SourceDes& source) : precedente(sourceDesCourante()) { utiliserSourceDes(source); }
+    ~SourceDesTemporaire() { utiliserSourceDes(precedente); }
+    SourceDesTemporaire(const SourceDesTemporaire&) = delete;
+    SourceDesTemporaire& operator=(const SourceDesTemporaire&) = delete;
+
+private:
+    SourceDes& precedente;
+};
 
 // One throw of a die: waits one second, reseeds the generator from the clock and
 // keeps the twentieth draw.

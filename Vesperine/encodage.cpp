@@ -68,45 +68,45 @@ std::size_t decoder(const std::string& s, std::size_t i, std::uint32_t& point)
 
 std::string versWindows1252(const std::string& utf8)
 {
-    std::string out;
-    out.reserve(utf8.size());
+    std::string resultat;
+    resultat.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         std::uint32_t point = 0;
         const std::size_t longueur = c < 0x80 ? 0 : decoder(utf8, i, point);
         if (longueur == 0) {
-            out += utf8[i];  // ASCII, or a byte that starts no valid sequence
+            resultat += utf8[i];  // ASCII, or a byte that starts no valid sequence
             ++i;
         } else {
-            out += octetWindows1252(point);
+            resultat += octetWindows1252(point);
             i += longueur;
         }
     }
-    return out;
+    return resultat;
 }
 
-void ajouterUtf8(std::string& out, unsigned char octet)
+void ajouterUtf8(std::string& resultat, unsigned char octet)
 {
     const std::uint32_t point = pointDeCode(octet);
     if (point < 0x80) {
-        out += static_cast<char>(point);
+        resultat += static_cast<char>(point);
     } else if (point < 0x800) {
-        out += static_cast<char>(0xC0 | (point >> 6));
-        out += static_cast<char>(0x80 | (point & 0x3F));
+        resultat += static_cast<char>(0xC0 | (point >> 6));
+        resultat += static_cast<char>(0x80 | (point & 0x3F));
     } else {
-        out += static_cast<char>(0xE0 | (point >> 12));
-        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (point & 0x3F));
+        resultat += static_cast<char>(0xE0 | (point >> 12));
+        resultat += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        resultat += static_cast<char>(0x80 | (point & 0x3F));
     }
 }
 
 std::string versUtf8(const std::string& cp1252)
 {
-    std::string out;
-    out.reserve(cp1252.size() + cp1252.size() / 4);
+    std::string resultat;
+    resultat.reserve(cp1252.size() + cp1252.size() / 4);
     for (const char c : cp1252) {
-        ajouterUtf8(out, static_cast<unsigned char>(c));
+        ajouterUtf8(resultat, static_cast<unsigned char>(c));
     }
-    return out;
+    return resultat;
 }

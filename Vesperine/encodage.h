@@ -14,7 +14,7 @@ std::string versWindows1252(const std::string& utf8);
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number.
 std::string versUtf8(const std::string& cp1252);
 
-// The UTF-8 form of one Windows-1252 byte, appended to out.
-void ajouterUtf8(std::string& out, unsigned char octet);
+// The UTF-8 form of one Windows-1252 byte, appended to `resultat`.
+void ajouterUtf8(std::string& resultat, unsigned char octet);
 
 #endif

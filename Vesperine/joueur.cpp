@@ -1,6 +1,17 @@
 #include "joueur.h"
 
+#include <iterator>
+
+#include "catalogue.h"
 #include "encodage.h"
+
+namespace {
+
+// The player rules' own homeworld names; the creation dialogue spells them its own way.
+const char* const NOMS_MONDES[] = {"Hors-Monde", "Monde imperial", "Monde-Ruche", "Monde sauvage"};
+static_assert(std::size(NOMS_MONDES) == NB_MONDES, "one name per homeworld");
+
+}  // namespace
 
 Joueur::Joueur() = default;
 
@@ -21,59 +32,25 @@ void Joueur::ajouterCaracteristique(caracteristique k, int delta)
 void Joueur::setMonde(monde m)
 {
     monde_natale = m;
-    switch (m) {
-    case HORS_MONDE:
-        Initialize();
-        ajouterCaracteristique(F, -5);
-        ajouterCaracteristique(FM, +5);
-        setCompetence(ORIENTATION_STELLAIRE, BASE);
-        setCompetence(PILOTAGE_VAISSEAUX_SPATIAUX, BASE);
-        break;
-    case MONDE_IMPERIAL:
-        Initialize();
-        setCompetence(ALPHABETISATION, BASE);
-        setCompetence(LANGUE_HAUT_GOTHIQUE, BASE);
-        setCompetence(GENERAL_CREDO_IMPERIAL, BASE);
-        setCompetence(GENERAL_GUERRE, BASE);
-        setCompetence(GENERAL_IMPERIUM, BASE);
-        ajouterCaracteristique(FM, +3);
-        break;
-    case MONDE_RUCHE:
-        Initialize();
-        ajouterCaracteristique(E, -5);
-        ajouterCaracteristique(AG, +5);
-        break;
-    case MONDE_SAUVAGE:
-        Initialize();
-        ajouterCaracteristique(F, +5);
-        ajouterCaracteristique(E, +5);
-        ajouterCaracteristique(FM, -5);
-        ajouterCaracteristique(SOC, -5);
-        setCompetence(ORIENTATION_SURFACE, BASE);
-        setCompetence(PISTAGE, BASE);
-        setCompetence(SURVIE, BASE);
-        // These shifts last only until the next recomputation of the skill:
-        // the characteristics roll wipes them.
-        modifCompetence(TECHNOMAITRISE, -10);
-        modifCompetence(RESISTANCE_AUX_INTOXICATIONS, +10);
-        break;
-    default:  // no homeworld: the sheet keeps what it has
-        break;
+    if (!dansIntervalle(m, NB_MONDES)) {
+        return;  // no homeworld: the sheet keeps what it has
+    }
+    Initialize();
+    const EntreeMonde& e = CATALOGUE_MONDES[m];
+    for (const ModificationCaracteristique& c : e.caracteristiques) {
+        ajouterCaracteristique(c.carac, c.delta);
+    }
+    for (const skill s : e.competencesDeBase) {
+        setCompetence(s, BASE);
+    }
+    // These shifts last only until the next recomputation of the skill: the
+    // characteristics roll wipes them.
+    for (const ModificationCompetence& d : e.decalages) {
+        modifCompetence(d.competence, d.delta);
     }
 }
 
 std::string Joueur::getMonde(monde m) const
 {
-    switch (m) {
-    case HORS_MONDE:
-        return "Hors-Monde";
-    case MONDE_IMPERIAL:
-        return "Monde imperial";
-    case MONDE_RUCHE:
-        return "Monde-Ruche";
-    case MONDE_SAUVAGE:
-        return "Monde sauvage";
-    default:
-        return versWindows1252("Aucun monde séléctionné");
-    }
+    return versWindows1252(nomIndexe(NOMS_MONDES, m, "Aucun monde séléctionné"));
 }

@@ -1,6 +1,27 @@
-#include "catalogue.h"
+#include <iterator>
+
 #include "encodage.h"
 #include "joueur.h"
+#include "table.h"
+
+namespace {
+
+const char* const NOMS_ASSERMENTATIONS[] = {"Reconstruction crânienne",
+                                            "Traqué",
+                                            "Souvenirs abominables",
+                                            "L'horreur! L'horreur!",
+                                            "Douloureuse induction nerveuse",
+                                            "Imlants dentaires",
+                                            "Rupture du nerf optique",
+                                            "Dévotion hurlante",
+                                            "Irradience",
+                                            "Langue liée",
+                                            "Mariée au Trône",
+                                            "Urticaire des soricers",
+                                            "Hypno-endoctrinement"};
+static_assert(std::size(NOMS_ASSERMENTATIONS) == NB_ASSERMENTATIONS, "one name per outcome");
+
+}  // namespace
 
 void Joueur::setAssermentation(assermentation a)
 {
@@ -37,31 +58,5 @@ assermentation Joueur::getAssermentation() const { return assermentation_psy; }
 
 std::string Joueur::getAssermentation(assermentation a) const
 {
-    static const char* const noms[] = {"Reconstruction crânienne",
-                                       "Traqué",
-                                       "Souvenirs abominables",
-                                       "L'horreur! L'horreur!",
-                                       "Douloureuse induction nerveuse",
-                                       "Imlants dentaires",
-                                       "Rupture du nerf optique",
-                                       "Dévotion hurlante",
-                                       "Irradience",
-                                       "Langue liée",
-                                       "Mariée au Trône",
-                                       "Urticaire des soricers",
-                                       "Hypno-endoctrinement"};
-    constexpr int nombre = static_cast<int>(sizeof noms / sizeof noms[0]);
-    return versWindows1252(dansIntervalle(a, nombre) ? noms[a] : "Aucune assermentation");
-}
-
-void Joueur::setDivination(divination d) { tarot = d; }
-
-divination Joueur::getDivination() const { return tarot; }
-
-std::string Joueur::getDivination(divination d) const
-{
-    if (dansIntervalle(d, NB_DIVINATIONS)) {
-        return versWindows1252(CATALOGUE_DIVINATIONS[d]);
-    }
-    return d == AUCUNE_DIVINATION ? "Aucune divination" : "Erreur";
+    return versWindows1252(nomIndexe(NOMS_ASSERMENTATIONS, a, "Aucune assermentation"));
 }

@@ -1,6 +1,17 @@
+#include <iterator>
+
 #include "catalogue.h"
 #include "encodage.h"
 #include "joueur.h"
+
+namespace {
+
+// The player rules' own career names; the creation dialogue spells them its own way.
+const char* const NOMS_CARRIERES[] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclesiaste",
+                                      "Garde imperial", "Psyker imperial", "Racaille", "Technoprêtre"};
+static_assert(std::size(NOMS_CARRIERES) == NB_CARRIERES, "one name per career");
+
+}  // namespace
 
 void Joueur::setCarriere(int c)
 {
@@ -12,15 +23,15 @@ void Joueur::setCarriere(int c)
     for (int s = 0; s < NB_COMPETENCES; ++s) {
         setCompetence(static_cast<skill>(s), INAPTE);
     }
-    if (static_cast<unsigned int>(c) >= NB_CARRIERES) {
+    if (!dansIntervalle(c, NB_CARRIERES)) {
         return;  // no career, or none known: nothing is granted
     }
     const EntreeCarriere& e = CATALOGUE_CARRIERES[c];
-    for (int i = 0; i < e.nbCompetences; ++i) {
-        setCompetence(e.competences[i], ACQUISE);
+    for (const skill s : e.competences) {
+        setCompetence(s, ACQUISE);
     }
-    for (int i = 0; i < e.nbTalents; ++i) {
-        setTalent(e.talents[i], TALENT_X1);
+    for (const talent t : e.talents) {
+        setTalent(t, TALENT_X1);
     }
 }
 
@@ -28,24 +39,5 @@ carriere Joueur::getCarriere() const { return plan; }
 
 std::string Joueur::getCarriere(carriere c) const
 {
-    switch (c) {
-    case ADEPTE:
-        return "Adepte";
-    case ARBITRATOR:
-        return "Arbitrator";
-    case ASSASSIN:
-        return "Assassin";
-    case ECCLESIASTE:
-        return "Ecclesiaste";
-    case GARDE_IMPERIAL:
-        return "Garde imperial";
-    case PSYKER_IMPERIAL:
-        return "Psyker imperial";
-    case RACAILLE:
-        return "Racaille";
-    case TECHNOPRETRE:
-        return versWindows1252("Technoprêtre");
-    default:
-        return "Aucune carriere";
-    }
+    return versWindows1252(nomIndexe(NOMS_CARRIERES, c, "Aucune carriere"));
 }

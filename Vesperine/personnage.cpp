@@ -1,32 +1,11 @@
 #include "personnage.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "catalogue.h"
 #include "encodage.h"
 
 namespace {
 
 constexpr unsigned int CARACTERISTIQUE_DEPART = 20;
-
-// The skills that homeworlds make basic, and the one whose value a homeworld shifts.
-const skill SKILLS_DES_MONDES[] = {ALPHABETISATION,
-                                   GENERAL_CREDO_IMPERIAL,
-                                   GENERAL_GUERRE,
-                                   GENERAL_IMPERIUM,
-                                   LANGUE_HAUT_GOTHIQUE,
-                                   ORIENTATION_STELLAIRE,
-                                   ORIENTATION_SURFACE,
-                                   PILOTAGE_VAISSEAUX_SPATIAUX,
-                                   PISTAGE,
-                                   SURVIE,
-                                   TECHNOMAITRISE};
-
-bool estSkillDesMondes(int i)
-{
-    return std::any_of(std::begin(SKILLS_DES_MONDES), std::end(SKILLS_DES_MONDES), [i](skill s) { return s == i; });
-}
 
 }  // namespace
 
@@ -46,7 +25,7 @@ Personnage::Personnage()
     for (int i = 0; i < NB_TALENTS; ++i) {
         const auto t = static_cast<talent>(i);
         talents[i].possede = SANS_TALENT;
-        setTalent(t, versWindows1252(CATALOGUE_TALENTS[i]), SANS_TALENT);
+        setTalent(t, versWindows1252(CATALOGUE_TALENTS[i].nom), SANS_TALENT);
         talents_liste.push_back(talents[i]);
     }
     pouvoirs_liste.reserve(NB_POUVOIRS);
@@ -215,10 +194,10 @@ domaine Personnage::getPouvoirDomaine(pouvoir p) const
     return dansIntervalle(p, NB_POUVOIRS) ? power[p].ddomaine : MINEUR;
 }
 
-void Personnage::setPsyker(domaine d, bool on)
+void Personnage::setPsyker(domaine d, bool actif)
 {
     if (dansIntervalle(d, NB_DRAPEAUX_PSY)) {
-        psyker[d] = on;
+        psyker[d] = actif;
     }
 }
 
@@ -259,10 +238,15 @@ void Personnage::Initialize()
     for (int k = CC; k <= SOC; ++k) {
         setCaracteristique(static_cast<caracteristique>(k), CARACTERISTIQUE_DEPART);
     }
+    // The skills that homeworlds act on and that the catalogue has advanced (eleven:
+    // the ten that a homeworld makes basic, and TECHNOMAITRISE, which one shifts) go
+    // back to advanced and untrained. The basic one that a homeworld shifts needs
+    // nothing: resetting the characteristics above has recomputed it.
     for (int i = 0; i < static_cast<int>(competences_liste.size()); ++i) {
-        if (estSkillDesMondes(i)) {
-            setCompetence(static_cast<skill>(i), AVANCEE);
-            setCompetence(static_cast<skill>(i), INAPTE);
+        const auto s = static_cast<skill>(i);
+        if (estCompetenceDesMondes(s) && CATALOGUE_COMPETENCES[i].type == AVANCEE) {
+            setCompetence(s, AVANCEE);
+            setCompetence(s, INAPTE);
         }
     }
     for (int i = 0; i < static_cast<int>(talents_liste.size()); ++i) {

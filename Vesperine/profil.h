@@ -31,7 +31,7 @@ public:
 
     // Three lines and two empty ones. Sets no alignment of its own: the fill
     // goes where the stream's current alignment puts it.
-    void Afficher(std::ostream& out = std::cout) const;
+    void Afficher(std::ostream& flux = std::cout) const;
 
 private:
     std::string nom;

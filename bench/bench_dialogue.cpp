@@ -1,54 +1,67 @@
 // The creation dialogue's own CPU time: one whole pass, from the banner to the
-// end menu's answer 3 (quit, no file), with fixed dice that never wait, the
-// answers read from memory and the output written to memory.
+// saved sheet, with the answers of one transcript (entree.txt), fixed dice that
+// never wait, the answers read from memory and the screen written to memory.
+// The sheet is appended to a file of a temporary directory, removed between two
+// passes with the clock stopped.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #include "createur.h"
 #include "des.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// Homeworld 1 and confirm; keep the characteristics; career 1 (five option
-// picks) and confirm; the five picks; keep wounds and fate; name, sex,
-// stature, skin, hair, age, height, weight; confirm the profile; quit.
-const char* const REPONSES = "1 1\n"
-                             "1\n"
-                             "1 1\n"
-                             "1 1 1 1 1\n"
-                             "1\n"
-                             "1\n"
-                             "Nom\n"
-                             "1 1 1 1\n"
-                             "25 180 80\n"
-                             "1\n"
-                             "3\n";
+std::string lireReponses()
+{
+    std::ifstream fichier(VESPERINE_REPONSES, std::ios::binary);
+    std::ostringstream contenu;
+    contenu << fichier.rdbuf();
+    return contenu.str();
+}
 
 void passeComplete(benchmark::State& etat)
 {
+    const std::string reponses = lireReponses();
+    if (reponses.empty()) {
+        etat.SkipWithError("no answers in " VESPERINE_REPONSES);
+        return;
+    }
     SourceFixe des(16384);  // every die shows its middle face, at once
-    utiliserSourceDes(des);
-    // No file is written on answer 3; the directory only has to exist.
-    const std::string dossier = std::filesystem::temp_directory_path().string();
+    const SourceDesTemporaire garde(des);
+    std::error_code ec;
+    std::string modele = (fs::temp_directory_path(ec) / "vesperine-bench-XXXXXX").string();
+    if (ec || mkdtemp(modele.data()) == nullptr) {
+        etat.SkipWithError("no temporary directory for the sheet");
+        return;
+    }
+    const fs::path dossier = modele;
     std::size_t octets = 0;
     for (auto _ : etat) {
-        std::istringstream entree(REPONSES);
+        std::istringstream entree(reponses);
         std::ostringstream sortie;
         std::ostringstream erreurs;
-        Createur createur(entree, sortie, erreurs, dossier);
+        Createur createur(entree, sortie, erreurs, dossier.string());
         const int statut = createur.executer();
-        if (statut != 0 || !erreurs.str().empty()) {
-            etat.SkipWithError("the scripted pass did not end with answer 3");
+        etat.PauseTiming();
+        const bool fiche = fs::remove_all(dossier, ec) == 2 && fs::create_directory(dossier, ec);
+        etat.ResumeTiming();
+        if (statut != 0 || !erreurs.str().empty() || !fiche) {
+            etat.SkipWithError("the transcript's answers did not end with one saved sheet");
             break;
         }
         octets = sortie.str().size();
         benchmark::DoNotOptimize(octets);
     }
-    utiliserSourceDes(sourceReelle());
+    fs::remove_all(dossier, ec);
     etat.counters["octets_ecrits"] = static_cast<double>(octets);
 }
 

@@ -41,6 +41,11 @@ done
 
 racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=${construction:-$racine/build-bench}
+# Absolute, since the real pass (d) runs from a directory of its own.
+case $construction in
+    /*) ;;
+    *) construction=$PWD/$construction ;;
+esac
 runs=${RUNS:-300}
 build_type=${BUILD_TYPE:-RelWithDebInfo}
 
@@ -162,18 +167,17 @@ done
 c_minimal=$(mediane "$temp/c.minimal")
 c_premiere=$(mediane "$temp/c.premiere")
 
-# One real full pass: homeworld 1 and confirm, keep the characteristics, career 1
-# and confirm, its five picks, keep wounds and fate, name, sex, stature, skin,
-# hair, age, height, weight, confirm the profile, quit without saving (3).
+# One real full pass with the answers of one transcript that saves its sheet
+# (Hors-monde, Adepte, every pick 1, a profile, save): eleven dice.
 echo "(c, d) one real full pass with real dice (about 11 s) ..."
 mkdir "$temp/passe"
-printf '1 1\n1\n1 1\n1 1 1 1 1\n1\n1\nNom\n1 1 1 1\n25 180 80\n1\n3\n' >"$temp/reponses"
+reponses=$racine/tests/transcripts/hors_monde_adepte_choix_1/entree.txt
 # Timed from this shell without a fork of its own: the figure holds the start
 # of GNU time and its fork and exec of vesperine (about a millisecond).
 statut=0
 cd "$temp/passe"
 t0=${EPOCHREALTIME/[.,]/}
-/usr/bin/time -f %M -o "$temp/rss.passe" "$vesperine" <"$temp/reponses" >"$temp/passe.out" 2>"$temp/passe.err" ||
+/usr/bin/time -f %M -o "$temp/rss.passe" "$vesperine" <"$reponses" >"$temp/passe.out" 2>"$temp/passe.err" ||
     statut=$?
 t1=${EPOCHREALTIME/[.,]/}
 cd "$racine"
@@ -181,7 +185,7 @@ cd "$racine"
 if ! grep -q 'Points de destins:' "$temp/passe.out" || ! grep -q '3)Quitter' "$temp/passe.out"; then
     erreur "the real full pass did not reach the end menu"
 fi
-[ -z "$(ls -A "$temp/passe")" ] || erreur "the real full pass wrote a file"
+[ "$(find "$temp/passe" -type f -name '*.pdf' | wc -l)" -eq 1 ] || erreur "the real full pass did not save one sheet"
 c_passe=$(tail -n 1 "$temp/rss.passe")
 c_vesperine=$((c_passe > c_premiere ? c_passe : c_premiere))
 d_s=$(calc "($t1 - $t0) / 1e6")
@@ -212,12 +216,12 @@ printf '%-44s %-34s %-16s %s\n' "(d) real full pass, wall time" \
 echo
 echo "(a) median of $a_runs runs each, $outil_a, in $manches rounds alternating which goes first;"
 echo "    standard input at its end: vesperine stops at its first prompt with status 1."
-echo "(b) Google Benchmark, median CPU time of 5 repetitions: banner to end menu, answer 3,"
-echo "    fixed dice, answers and output in memory; one Createur built per pass."
+echo "(b) Google Benchmark, median CPU time of 5 repetitions: banner to saved sheet, the answers"
+echo "    of tests/transcripts/hors_monde_adepte_choix_1, fixed dice, screen in memory; one Createur per pass."
 echo "(c) GNU time, maximum resident set size: vesperine's larger of its first prompt"
 echo "    (median of 5: $c_premiere KiB) and the full pass ($c_passe KiB); minimal: median of 5."
-echo "(d) EPOCHREALTIME around one run under GNU time, answers read from a file, quitting (3)"
-echo "    without a file: eleven dice, each after a one-second wait."
+echo "(d) EPOCHREALTIME around one run under GNU time, the same answers read from their file,"
+echo "    saving the sheet: eleven dice, each after a one-second wait."
 
 if [ "$strict" -eq 1 ] && [ "$echecs" -gt 0 ]; then
     exit 1

@@ -4,9 +4,10 @@
 
 std::string texte(const char* utf8) { return versWindows1252(utf8); }
 
-Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire,
+Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire,
                    SystemeFichiers& fichiers)
-    : console(entree, sortie), out(console.out()), erreurs(err), dossier(std::move(repertoire)), systeme(fichiers)
+    : console(entree, sortie), ecran(console.out()), erreurs(sortieErreurs), dossier(std::move(repertoire)),
+      systeme(fichiers)
 {
 }
 
@@ -22,15 +23,15 @@ bool Createur::repondre(int& cible, int min, int max, const std::string& relance
 bool Createur::menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance)
 {
     for (std::size_t i = 0; i < nombre; ++i) {
-        out << texte(lignes[i]) << std::endl;
+        ecran << texte(lignes[i]) << std::endl;
     }
-    out << "Choix:";
+    ecran << "Choix:";
     return repondre(reponse, 1, static_cast<int>(nombre), relance);
 }
 
 bool Createur::confirmer(const char* repeter)
 {
-    out << "1)Confirmer" << std::endl << texte(repeter) << std::endl << "Choix:";
+    ecran << "1)Confirmer" << std::endl << texte(repeter) << std::endl << "Choix:";
     return repondre(choix, 1, 2);
 }
 
@@ -39,12 +40,12 @@ int Createur::executer()
     constexpr int RECOMMENCER = 2;
     do {
         Passe p;
-        out << "VESPERINE GENERATOR" << std::endl << std::endl;
+        ecran << "VESPERINE GENERATOR" << std::endl << std::endl;
         const bool fini = etapeMonde(p) && etapeCaracteristiques(p) && etapeCarriere(p) && etapeBlessures(p) &&
                           etapeDestin(p) && etapeProfil(p) && menuFin(p);
         if (!fini) {
             // The input ended: nothing is saved, and the shell prompt starts on a line of its own.
-            out << std::endl;
+            ecran << std::endl;
             erreurs << "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée." << std::endl;
             return 1;
         }

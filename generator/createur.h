@@ -13,17 +13,19 @@
 struct MenuApparence;
 struct OptionCarriere;
 
-// The values of one pass of the creation, made anew for each character.
+// The values of one pass of the creation, made anew for each character: the
+// answers and rolls as the dialogue shows them, before (or besides) what the
+// character sheet keeps. The sheet file is written from the profile fields.
 struct Passe {
-    std::string world;
-    int monde_choisi = 0;
-    int caracter[NB_CARACTERISTIQUES] = {};
-    int carriere_choisi = 0;
-    std::string carr;
-    int modificateursB = 0;
-    int total = 0;
-    int dice = 0;
-    int Destiny = 0;
+    std::string nomMonde;                            // the dialogue's own name of the homeworld, Windows-1252
+    int monde_choisi = 0;                            // menu answer, 1 to NB_MONDES
+    int caracteristiques[NB_CARACTERISTIQUES] = {};  // the roll being shown
+    int carriere_choisi = 0;                         // menu answer, 1 to NB_CARRIERES
+    std::string nomCarriere;                         // the dialogue's own name of the career, Windows-1252
+    int baseBlessures = 0;
+    int blessures = 0;  // base plus one D5
+    int deDestin = 0;   // the D10 thrown for the fate points
+    int destin = 0;
     std::string nom;
     std::string sexe;
     std::string stature;
@@ -35,49 +37,67 @@ struct Passe {
 };
 
 // The creation dialogue: one player character, built step by step from the
-// banner to the saved sheet, as often as the user starts again.
+// banner to the saved sheet, as often as the user starts again. It runs on any
+// pair of streams and throws its dice through the dice source of des.h.
+//
+// The dialogue keeps its own homeworld and career names (menu lines and the
+// names shown once chosen) instead of Joueur::getMonde and getCarriere: they
+// are spelled differently on purpose ("Monde-ruche" against "Monde-Ruche",
+// "Garde impérial" against "Garde imperial"), and the transcripts hold both.
 class Createur {
 public:
     // Sheets are written in `repertoire`, through `fichiers`; the program passes
-    // the current directory.
-    Createur(std::istream& entree, std::ostream& sortie, std::ostream& err, std::string repertoire,
+    // the current directory. The streams must outlive the dialogue.
+    Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire,
              SystemeFichiers& fichiers = systemeFichiersReel());
 
-    // Runs the dialogue to its end. 0 once the user quits (after a successful
-    // save, or without one); 1 when the input ends first.
+    // Runs the dialogue to its end: passes from the banner to the end menu, one
+    // after the other while the end menu's answer is "2)Recommencer personnage".
+    // 0 once the user quits (after a successful save, or without one); 1 when the
+    // input ends first, after a line end on `sortie` and the reason on `sortieErreurs`.
     int executer();
 
 private:
-    // Each step answers false when the input ends before it is done.
-    bool etapeMonde(Passe& p);
-    bool etapeCaracteristiques(Passe& p);
-    bool etapeCarriere(Passe& p);
+    // The steps of one pass, in this order; each answers false when the input
+    // ends before it is done, and true once the user has confirmed it.
+    bool etapeMonde(Passe& p);             // etape_monde.cpp: menu, then Joueur::setMonde
+    bool etapeCaracteristiques(Passe& p);  // etape_caracteristiques.cpp: roll from the homeworld's values
+    bool etapeCarriere(Passe& p);          // etape_carriere.cpp: menu, Joueur::setCarriere, option picks
     bool optionsCarriere();
     bool choisirOption(const OptionCarriere& o);
-    bool etapeBlessures(Passe& p);
-    bool etapeDestin(Passe& p);
-    bool etapeProfil(Passe& p);
+    bool etapeBlessures(Passe& p);  // etape_blessures.cpp: homeworld base plus a D5
+    bool etapeDestin(Passe& p);     // etape_destin.cpp: a D10 against the homeworld's table
+    bool etapeProfil(Passe& p);     // etape_profil.cpp: the questionnaire until confirmed
     bool questionnaire(Passe& p);
     // A stature, skin or hair menu of the player's homeworld; stores the chosen text in `champ`.
     bool choixApparence(const char* titre, const MenuApparence* menus, bool relancerInvite, std::string& champ);
-    void resume();
+    void resume();  // etape_resume.cpp: summary, end menu, save
     bool menuFin(const Passe& p);
 
-    // The option lines of a menu, "Choix:", and an answer from 1 to their number.
+    // Writes the option lines of a menu (UTF-8 texts) and "Choix:", then reads an
+    // answer from 1 to their number into `reponse`; false when the input ends.
+    // REQUIRES: `lignes` holds `nombre` texts, at least one.
     bool menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance = std::string());
-    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer in `choix`.
+    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer, 1 or 2, in `choix`.
     bool confirmer(const char* repeter);
-    // Reads an answer from min to max into `cible`; false when the input ends.
+    // Reads an answer from min to max into `cible`, writing `relance` again after
+    // each refused one; false when the input ends. REQUIRES: min <= max.
     bool repondre(int& cible, int min, int max, const std::string& relance = std::string());
 
+    // Appends the sheet whole, or not at all, to its file in `dossier` (named after
+    // the name as typed, see nomFichierFiche); on failure says why on `erreurs`
+    // and answers false.
     bool enregistrer(const Passe& p);
 
     Console console;
-    std::ostream& out;
+    std::ostream& ecran;  // the console's output: Windows-1252 text, converted on the way out
     std::ostream& erreurs;
     std::string dossier;
     SystemeFichiers& systeme;
-    Joueur joueur;
+    Joueur joueur;  // one for the whole run: a restart reuses it, setMonde and setCarriere reset it
+    // The answer to every numbered question but the homeworld and career menus:
+    // confirm or repeat, option picks, profile menus, end menu. One variable for
+    // all, never reset: after the end menu, 2 starts a new pass.
     int choix = 0;
 };
 

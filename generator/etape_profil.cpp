@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "createur.h"
 
 // A homeworld's five choices of stature, skin or hair: the menu lines, and the
@@ -10,8 +12,8 @@ struct MenuApparence {
 
 namespace {
 
-// Indexed by homeworld, HORS_MONDE to MONDE_SAUVAGE.
-const MenuApparence STATURES[4] = {
+// Each indexed by homeworld, HORS_MONDE to MONDE_SAUVAGE.
+const MenuApparence STATURES[] = {
     {{"1)Squelettique", "2)Rachitique", "3)Emacie", "4)Osseux", "5)Decharne"},
      {"Squelettique", "Rachitique", "Emacie", "Osseux", "Decharne"}},
     {{"1)Mince", "2)Svelte", "3)En pleine forme", "4)Bien bati", "5)Corpulent"},
@@ -22,7 +24,7 @@ const MenuApparence STATURES[4] = {
      {"Longiligne", "Svelte", "Muscle", "Trapu", "Charpente"}},
 };
 
-const MenuApparence PEAUX[4] = {
+const MenuApparence PEAUX[] = {
     {{"1)Nacree", "2)Claire", "3)Bleutee", "4)Grisatre", "5)Laiteuse"},
      {"Nacree", "Claire", "Bleutee", "Grisatre", "Laiteuse"}},
     {{"1)Noire", "2)Halée", "3)Claire", "4)Cuivre", "5)Tachée"}, {"Noire", "Halee", "Claire", "Cuirve", "Tachée"}},
@@ -30,7 +32,7 @@ const MenuApparence PEAUX[4] = {
     {{"1)Noire", "2)Halée", "3)Claire", "4)Cuivree", "5)Bronzee"}, {"Noire", "Halee", "Claire", "Cuivree", "Bronzee"}},
 };
 
-const MenuApparence CHEVEUX[4] = {
+const MenuApparence CHEVEUX[] = {
     {{"1)Roux carotte", "2)Blonds", "3)Roux cuivré", "4)Noirs", "5)Aubrun"},
      {"Roux Carotte", "Blonds", "Roux cuivré", "Noirs", "Aubrun"}},
     {{"1)Teints", "2)Blonds", "3)Chatains", "4)Noirs", "5)Gris"}, {"Teints", "Blonds", "Chatains", "Noirs", "Gris"}},
@@ -38,6 +40,10 @@ const MenuApparence CHEVEUX[4] = {
      {"Chatains", "Blond filasse", "Teints", "Gris", "Noirs"}},
     {{"1)Roux", "2)Blonds", "3)Chatains", "4)Noirs", "5)Gris"}, {"Roux", "Blonds", "Chatains", "Noirs", "Gris"}},
 };
+
+static_assert(std::size(STATURES) == NB_MONDES, "one stature menu per homeworld");
+static_assert(std::size(PEAUX) == NB_MONDES, "one skin menu per homeworld");
+static_assert(std::size(CHEVEUX) == NB_MONDES, "one hair menu per homeworld");
 
 // Everything but the name, which is stored as soon as it is typed.
 void decrire(Profil& profil, const Passe& p)
@@ -60,22 +66,22 @@ bool Createur::etapeProfil(Passe& p)
             return false;
         }
     } while (choix == 2);
-    out << std::endl << std::endl;
+    ecran << std::endl << std::endl;
     decrire(joueur.profil, p);
     return true;
 }
 
 bool Createur::choixApparence(const char* titre, const MenuApparence* menus, bool relancerInvite, std::string& champ)
 {
-    out << std::endl << std::endl << titre << std::endl << std::endl;
+    ecran << std::endl << std::endl << titre << std::endl << std::endl;
     const monde m = joueur.getMonde();
-    if (!dansIntervalle(m, AUCUN_MONDE)) {
-        out << "ERREUR";  // no homeworld, no choices: the field stays as it was
+    if (!dansIntervalle(m, NB_MONDES)) {
+        ecran << "ERREUR";  // no homeworld, no choices: the field stays as it was
         return true;
     }
     const MenuApparence& apparence = menus[m];
     // The skin and hair menus write their prompt again after a refused answer.
-    if (!menu(apparence.lignes, 5, choix, relancerInvite ? "Choix:" : "")) {
+    if (!menu(apparence.lignes, std::size(apparence.lignes), choix, relancerInvite ? "Choix:" : "")) {
         return false;
     }
     champ = texte(apparence.textes[choix - 1]);
@@ -84,7 +90,7 @@ bool Createur::choixApparence(const char* titre, const MenuApparence* menus, boo
 
 bool Createur::questionnaire(Passe& p)
 {
-    out << std::endl << std::endl << "PROFIL DU PERSONNAGE:" << std::endl << std::endl << "Nom du personnage:";
+    ecran << std::endl << std::endl << "PROFIL DU PERSONNAGE:" << std::endl << std::endl << "Nom du personnage:";
     const std::optional<std::string> nom = console.lireMot();
     if (!nom) {
         return false;
@@ -92,8 +98,8 @@ bool Createur::questionnaire(Passe& p)
     p.nom = *nom;
     joueur.profil.setNom(p.nom);
 
-    out << std::endl << std::endl << "Sexe:" << std::endl << std::endl;
-    out << "1)Masculin" << std::endl << "2)Feminin" << std::endl << std::endl << "Choix:";
+    ecran << std::endl << std::endl << "Sexe:" << std::endl << std::endl;
+    ecran << "1)Masculin" << std::endl << "2)Feminin" << std::endl << std::endl << "Choix:";
     if (!repondre(choix, 1, 2)) {
         return false;
     }
@@ -104,25 +110,25 @@ bool Createur::questionnaire(Passe& p)
         return false;
     }
 
-    out << std::endl << std::endl << "Age:";
+    ecran << std::endl << std::endl << "Age:";
     if (!repondre(p.age, 17, 70)) {
         return false;
     }
-    out << std::endl << std::endl << "Taille(en cm):";
+    ecran << std::endl << std::endl << "Taille(en cm):";
     if (!repondre(p.taille, 155, 210)) {
         return false;
     }
-    out << std::endl << std::endl << "Poid(en kg):";
+    ecran << std::endl << std::endl << "Poid(en kg):";
     if (!repondre(p.poid, 45, 120)) {
         return false;
     }
 
     // The recap has the layout of the finished profile, drawn from the answers.
-    out << std::endl << std::endl;
+    ecran << std::endl << std::endl;
     Profil recapitulatif;
     recapitulatif.setNom(p.nom);
     decrire(recapitulatif, p);
-    recapitulatif.Afficher(out);
-    out << std::endl << std::endl << "Confirmer profil?" << std::endl << std::endl;
+    recapitulatif.Afficher(ecran);
+    ecran << std::endl << std::endl << "Confirmer profil?" << std::endl << std::endl;
     return confirmer("2)Retour");
 }

@@ -6,14 +6,14 @@
 
 void Createur::resume()
 {
-    joueur.profil.Afficher(out);
-    out << std::endl << std::endl;
-    out << enTeteCaracteristiques() << std::endl;
-    out << ligneCaracteristiques(joueur) << std::endl << std::endl << std::endl;
-    out << lignesCompetences(joueur) << std::endl;
-    out << lignesTalents(joueur) << std::endl;
-    out << "Blessures:" << joueur.etat.getBlessureActuelle() << '/' << joueur.etat.getBlessureMaximum() << std::endl;
-    out << std::endl << "Points de destins:" << joueur.etat.getDestin() << std::endl;
+    joueur.profil.Afficher(ecran);
+    ecran << std::endl << std::endl;
+    ecran << enTeteCaracteristiques() << std::endl;
+    ecran << ligneCaracteristiques(joueur) << std::endl << std::endl << std::endl;
+    ecran << lignesCompetences(joueur) << std::endl;
+    ecran << lignesTalents(joueur) << std::endl;
+    ecran << "Blessures:" << joueur.etat.getBlessureActuelle() << '/' << joueur.etat.getBlessureMaximum() << std::endl;
+    ecran << std::endl << "Points de destins:" << joueur.etat.getDestin() << std::endl;
 }
 
 bool Createur::menuFin(const Passe& p)
@@ -21,7 +21,7 @@ bool Createur::menuFin(const Passe& p)
     resume();
     const std::string lignes = "1)Quitter et enregistrer personnage\n2)Recommencer personnage\n3)Quitter\n";
     for (;;) {
-        out << lignes << std::flush;
+        ecran << lignes << std::flush;
         // Any refused answer brings the three lines back.
         if (!repondre(choix, 1, 3, lignes)) {
             return false;

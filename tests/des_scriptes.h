@@ -40,13 +40,4 @@ private:
     std::time_t secondes = 1000;
 };
 
-// Installs a source for the life of a test and puts the real one back after.
-class SourceDesTemporaire {
-public:
-    explicit SourceDesTemporaire(SourceDes& s) { utiliserSourceDes(s); }
-    ~SourceDesTemporaire() { utiliserSourceDes(sourceReelle()); }
-    SourceDesTemporaire(const SourceDesTemporaire&) = delete;
-    SourceDesTemporaire& operator=(const SourceDesTemporaire&) = delete;
-};
-
 #endif

@@ -30,10 +30,6 @@ fs::path fiches;
 fs::path courant;                    // the process's working directory
 std::set<fs::path> fichesCourantes;  // the *.pdf already there when the process started
 
-// Where the dice point between two runs, so that they never refer to a source
-// that is gone.
-SourceFixe repos(0);
-
 [[noreturn]] void echec(const std::string& message)
 {
     std::fprintf(stderr, "\n[fuzz_dialogue] %s\n", message.c_str());
@@ -147,16 +143,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // by steps of 128, so that every face of the d5, the d10 and the d100 shows
     // for some byte.
     SourceFixe des(taille > 0 ? donnees[0] * 128 : 0);
-    utiliserSourceDes(des);
     int statut = 0;
     {
+        // Between two runs the dice point back to the real source, never to one that is gone.
+        const SourceDesTemporaire garde(des);
         std::istringstream entree(std::string(reinterpret_cast<const char*>(donnees), taille));
         std::ostringstream sortie;
         std::ostringstream erreurs;
         Createur createur(entree, sortie, erreurs, fiches.string());
         statut = createur.executer();
     }
-    utiliserSourceDes(repos);
     if (statut != 0 && statut != 1) {
         echec("statut de sortie inattendu : " + std::to_string(statut));
     }

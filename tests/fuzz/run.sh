@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the fuzz target of the creation dialogue with clang++, replays the seed
 # corpus, then fuzzes for a bounded time and prints the executions and coverage.
+# The seeds are the answers of every transcript (tests/transcripts/*/entree.txt)
+# and the few inputs of corpus/ that no transcript has.
 #
 #   tests/fuzz/run.sh [seconds [build-dir]]    (defaults: 60, build-fuzz/ of the repository)
 #
 # Needs cmake, clang++ and libFuzzer (Debian: clang libclang-rt-14-dev). Fuzzing
-# works on a temporary copy of corpus/, which stays as it is. Exits non-zero on
+# works on a temporary copy of the seeds, which stay as they are. Exits non-zero on
 # any crash, timeout, leak or sanitizer report; the input that caused it is kept
 # under <build-dir>/fuzz-artefacts/.
 set -euo pipefail
@@ -44,12 +46,15 @@ rapports='ERROR: (AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|libF
 journal_rejeu="$travail/rejeu.log"
 journal_fuzz="$travail/fuzz.log"
 mkdir "$travail/corpus" "$travail/tmp"
+for entree in "$racine"/tests/transcripts/*/entree.txt; do
+  cp "$entree" "$travail/corpus/transcript_$(basename "$(dirname "$entree")")"
+done
 cp "$corpus"/* "$travail/corpus/"
 # The target makes its sheet directory under TMPDIR: here, so that the trap
 # removes it even when a crash left it behind.
 export TMPDIR="$travail/tmp"
 
-graines=("$corpus"/*)
+graines=("$travail/corpus"/*)
 echo "== Replay of the seed corpus (${#graines[@]} inputs)"
 statut=0
 "$cible" -runs=0 -timeout=5 -artifact_prefix="$artefacts/" "${graines[@]}" >"$journal_rejeu" 2>&1 || statut=$?

@@ -1,7 +1,13 @@
-#include "catalogue.h"
+#include <iterator>
 
-// One motto per divination, in `divination` order, with its enclosing marks.
-const char* const CATALOGUE_DIVINATIONS[NB_DIVINATIONS] = {
+#include "encodage.h"
+#include "joueur.h"
+#include "table.h"
+
+namespace {
+
+// The motto of every divination, in `divination` order, with its enclosing marks.
+const char* const DEVISES[] = {
     "<<La mutation extérieure trahit la corruption intérieure>>",                               // MUTATION_EXTERIEURE
     "<<Seuls les fous ne connaissent pas la peur. Seuls les fous la laissent les gouverner>>",  // SEUL_LES_FOUS
     "<<Le péché se cache dans chaque âme négligente>>",                                         // PECHE
@@ -31,3 +37,17 @@ const char* const CATALOGUE_DIVINATIONS[NB_DIVINATIONS] = {
     "<<La ferveur du fidèle est son meilleur bouclier>>",                                       // FERVEUR
     "<<Ne demande pas comment servir, sers>>",                                                  // COMMENT_SERVIR
 };
+static_assert(std::size(DEVISES) == NB_DIVINATIONS, "one motto per divination");
+
+}  // namespace
+
+void Joueur::setDivination(divination d) { tarot = d; }
+
+divination Joueur::getDivination() const { return tarot; }
+
+std::string Joueur::getDivination(divination d) const
+{
+    // AUCUNE_DIVINATION has a name of its own; a value outside the enumeration is an error.
+    const char* const horsTable = d == AUCUNE_DIVINATION ? "Aucune divination" : "Erreur";
+    return versWindows1252(nomIndexe(DEVISES, d, horsTable));
+}
