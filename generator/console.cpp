@@ -6,23 +6,65 @@
 
 Console::Console(std::istream& in, std::ostream& sortie) : entree(in), tampon(sortie.rdbuf()), flux(&tampon) {}
 
+namespace {
+
+// The blanks of formatted input in the classic locale.
+bool blanc(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+}  // namespace
+
 std::optional<std::string> Console::motBrut()
 {
     flux.flush();  // the prompt must be visible while the dialogue waits
-    std::string mot;
-    if (!(entree >> mot)) {
+    using Traits = std::char_traits<char>;
+    std::streambuf* source = entree.rdbuf();
+    if (source == nullptr) {
         return std::nullopt;
+    }
+    if (!debutVu) {
+        debutVu = true;
+        // Some editors start a UTF-8 file with EF BB BF. Bytes taken that turn
+        // out not to be one begin the first word.
+        for (const char octet : {'\xEF', '\xBB', '\xBF'}) {
+            if (!Traits::eq_int_type(source->sgetc(), Traits::to_int_type(octet))) {
+                break;
+            }
+            entame += octet;
+            source->sbumpc();
+        }
+        if (entame.size() == 3) {
+            entame.clear();
+        }
+    }
+    std::string mot = std::move(entame);
+    entame.clear();
+    Traits::int_type c = source->sbumpc();
+    if (mot.empty()) {
+        while (!Traits::eq_int_type(c, Traits::eof()) && blanc(c)) {
+            c = source->sbumpc();
+        }
+        if (Traits::eq_int_type(c, Traits::eof())) {
+            return std::nullopt;
+        }
+    }
+    // The blank that ends the word is taken too: the next read would skip it.
+    while (!Traits::eq_int_type(c, Traits::eof()) && !blanc(c)) {
+        if (mot.size() < MOT_MAX) {
+            mot += Traits::to_char_type(c);
+        }
+        c = source->sbumpc();
     }
     return mot;
 }
 
 std::optional<std::string> Console::lireMot()
 {
-    const std::optional<std::string> mot = motBrut();
+    std::optional<std::string> mot = motBrut();
     if (!mot) {
         return std::nullopt;
     }
-    return versWindows1252(*mot);
+    motTape = std::move(*mot);
+    return versWindows1252(motTape);
 }
 
 std::optional<int> Console::lireChoix(int min, int max, const std::string& relance)

@@ -1,6 +1,7 @@
 #ifndef GENERATOR_CONSOLE_H
 #define GENERATOR_CONSOLE_H
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -9,9 +10,14 @@
 #include "sortie_utf8.h"
 
 // The terminal as the dialogue sees it: Windows-1252 text out (converted to
-// UTF-8 on the way), answers in as blank-separated words.
+// UTF-8 on the way), answers in as blank-separated words. A UTF-8 byte-order
+// mark at the very start of the input is skipped. A word keeps its first
+// MOT_MAX bytes; the rest of it is read and dropped, so that any input costs
+// bounded memory.
 class Console {
 public:
+    static constexpr std::size_t MOT_MAX = 4096;
+
     Console(std::istream& in, std::ostream& sortie);
     Console(const Console&) = delete;
     Console& operator=(const Console&) = delete;
@@ -21,6 +27,8 @@ public:
 
     // The next word, converted from UTF-8; nothing once the input has ended.
     std::optional<std::string> lireMot();
+    // The last word lireMot answered, as it was typed (UTF-8); empty before the first.
+    const std::string& dernierMotTape() const { return motTape; }
 
     // Reads until an answer from min to max comes. A word that is not a whole
     // number within the range of int counts as a number out of range. After
@@ -34,6 +42,9 @@ private:
     std::istream& entree;
     SortieUtf8 tampon;
     std::ostream flux;
+    bool debutVu = false;
+    std::string entame;  // the start of the first word, read while looking for a byte-order mark
+    std::string motTape;
 };
 
 // The value of a word that is a whole decimal number (optional sign) within the

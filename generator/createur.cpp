@@ -4,8 +4,10 @@
 
 std::string texte(const char* utf8) { return versWindows1252(utf8); }
 
-Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire)
-    : console(entree, sortie), ecran(console.out()), erreurs(sortieErreurs), dossier(std::move(repertoire))
+Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire,
+                   SystemeFichiers& fichiers)
+    : console(entree, sortie), ecran(console.out()), erreurs(sortieErreurs), dossier(std::move(repertoire)),
+      systeme(fichiers)
 {
 }
 

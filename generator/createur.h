@@ -8,6 +8,7 @@
 #include "console.h"
 #include "definition.h"
 #include "joueur.h"
+#include "systeme_fichiers.h"
 
 struct MenuApparence;
 struct OptionCarriere;
@@ -45,9 +46,10 @@ struct Passe {
 // "Garde impérial" against "Garde imperial"), and the transcripts hold both.
 class Createur {
 public:
-    // Sheets are written in `repertoire`; the program passes the current directory.
-    // The streams must outlive the dialogue.
-    Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire);
+    // Sheets are written in `repertoire`, through `fichiers`; the program passes
+    // the current directory. The streams must outlive the dialogue.
+    Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire,
+             SystemeFichiers& fichiers = systemeFichiersReel());
 
     // Runs the dialogue to its end: passes from the banner to the end menu, one
     // after the other while the end menu's answer is "2)Recommencer personnage".
@@ -82,13 +84,16 @@ private:
     // each refused one; false when the input ends. REQUIRES: min <= max.
     bool repondre(int& cible, int min, int max, const std::string& relance = std::string());
 
-    // Appends the sheet to "<name>.pdf" in `dossier`; on failure says why on `erreurs` and answers false.
+    // Appends the sheet whole, or not at all, to its file in `dossier` (named after
+    // the name as typed, see nomFichierFiche); on failure says why on `erreurs`
+    // and answers false.
     bool enregistrer(const Passe& p);
 
     Console console;
     std::ostream& ecran;  // the console's output: Windows-1252 text, converted on the way out
     std::ostream& erreurs;
     std::string dossier;
+    SystemeFichiers& systeme;
     Joueur joueur;  // one for the whole run: a restart reuses it, setMonde and setCarriere reset it
     // The answer to every numbered question but the homeworld and career menus:
     // confirm or repeat, option picks, profile menus, end menu. One variable for

@@ -1,4 +1,6 @@
+#include "ajout_entier.h"
 #include "createur.h"
+#include "encodage.h"
 #include "fiche.h"
 #include "tableaux.h"
 
@@ -32,13 +34,18 @@ bool Createur::menuFin(const Passe& p)
 
 bool Createur::enregistrer(const Passe& p)
 {
-    const std::string fichier = nomFichierFiche(joueur.profil.getNom());
+    // The file is named after the name as it was typed; the sheet holds it in Windows-1252.
+    std::string nomTape = console.dernierMotTape();
+    if (versWindows1252(nomTape) != joueur.profil.getNom()) {
+        nomTape = versUtf8(joueur.profil.getNom());  // the name came some other way
+    }
+    const std::string fichier = nomFichierFiche(nomTape);
     const std::string chemin = dossier.empty() ? fichier : dossier + "/" + fichier;
-    const std::string raison = ajouterAuFichier(chemin, texteFiche(joueur, p));
+    const std::string raison = ajouterEntier(systeme, chemin, texteFiche(joueur, p));
     if (raison.empty()) {
         return true;
     }
-    // Nothing is lost: the user can try again, start again or quit.
+    // The file is as it was and nothing is lost: the user can try again, start again or quit.
     erreurs << "Impossible d'enregistrer la fiche dans « " << fichier << " » : " << raison << std::endl;
     return false;
 }

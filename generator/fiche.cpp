@@ -1,13 +1,9 @@
 #include "fiche.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iomanip>
 #include <sstream>
 
 #include "createur.h"
-#include "encodage.h"
 #include "tableaux.h"
 
 std::string texteFiche(const Joueur& joueur, const Passe& p)
@@ -26,31 +22,48 @@ std::string texteFiche(const Joueur& joueur, const Passe& p)
     return f.str();
 }
 
-std::string nomFichierFiche(const std::string& nom)
+namespace {
+
+// The number of bytes of the character that starts at s[i]: a whole UTF-8
+// sequence, or one byte where none starts.
+std::size_t longueurCaractere(const std::string& s, std::size_t i)
 {
-    std::string fichier = versUtf8(nom);
+    const auto c = static_cast<unsigned char>(s[i]);
+    const std::size_t longueur = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 1;
+    if (longueur == 1 || i + longueur > s.size()) {
+        return 1;
+    }
+    for (std::size_t k = 1; k < longueur; ++k) {
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
+            return 1;
+        }
+    }
+    return longueur;
+}
+
+}  // namespace
+
+std::string nomFichierFiche(const std::string& nomTape)
+{
+    const std::string suffixe = ".pdf";
+    constexpr std::size_t NOM_FICHIER_MAX = 255;  // bytes, on the usual file systems
+    std::string fichier;
+    for (std::size_t i = 0; i < nomTape.size();) {
+        const std::size_t n = longueurCaractere(nomTape, i);
+        if (fichier.size() + n + suffixe.size() > NOM_FICHIER_MAX) {
+            break;
+        }
+        fichier.append(nomTape, i, n);
+        i += n;
+    }
     for (char& c : fichier) {
         if (c == '/' || c == '\0') {
             c = '_';
         }
     }
-    return fichier + ".pdf";
-}
-
-std::string ajouterAuFichier(const std::string& chemin, const std::string& contenu)
-{
-    std::FILE* flux = std::fopen(chemin.c_str(), "a");
-    if (flux == nullptr) {
-        return std::strerror(errno);
+    // No hidden file ("." would give "..pdf").
+    if (fichier.empty() || fichier[0] == '.') {
+        fichier.replace(0, fichier.empty() ? 0 : 1, "_");
     }
-    errno = 0;
-    const bool ecrit = std::fwrite(contenu.data(), 1, contenu.size(), flux) == contenu.size();
-    const bool vide = std::fflush(flux) == 0;
-    const int erreur = errno;
-    const bool ferme = std::fclose(flux) == 0;
-    if (ecrit && vide && ferme) {
-        return {};
-    }
-    const int cause = erreur != 0 ? erreur : errno;
-    return cause != 0 ? std::strerror(cause) : "erreur d'écriture";
+    return fichier + suffixe;
 }

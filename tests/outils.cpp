@@ -19,6 +19,28 @@ void ecrireFichier(const std::filesystem::path& chemin, const std::string& conte
     out << contenu;
 }
 
+const std::string DOSSIER = "<dossier>";
+const std::string AUTRE = "<autre>";
+
+std::map<std::string, std::string> releverDossier(const std::filesystem::path& racine)
+{
+    std::map<std::string, std::string> vu;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(racine)) {
+        const std::filesystem::file_status s = e.symlink_status();
+        std::string& ici = vu[std::filesystem::relative(e.path(), racine).string()];
+        if (std::filesystem::is_symlink(s)) {
+            ici = "-> " + std::filesystem::read_symlink(e.path()).string();
+        } else if (std::filesystem::is_directory(s)) {
+            ici = DOSSIER;
+        } else if (std::filesystem::is_regular_file(s)) {
+            ici = lireFichier(e.path());
+        } else {
+            ici = AUTRE;
+        }
+    }
+    return vu;
+}
+
 DossierTemporaire::DossierTemporaire()
 {
     std::string modele = (std::filesystem::temp_directory_path() / "vesperine-XXXXXX").string();

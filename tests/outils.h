@@ -2,11 +2,19 @@
 #define TESTS_OUTILS_H
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 // Whole-file reading and writing, byte for byte.
 std::string lireFichier(const std::filesystem::path& chemin);
 void ecrireFichier(const std::filesystem::path& chemin, const std::string& contenu);
+
+// Everything under `racine`, by relative path, links and FIFOs neither followed
+// nor read: a file's bytes, DOSSIER for a directory, "-> target" for a link,
+// AUTRE for anything else.
+extern const std::string DOSSIER;
+extern const std::string AUTRE;
+std::map<std::string, std::string> releverDossier(const std::filesystem::path& racine);
 
 // A fresh empty directory, removed with everything in it at the end of its scope.
 class DossierTemporaire {

@@ -1,15 +1,22 @@
-// Saving the character: the sheet's bytes, its file name, failures that must
-// lose nothing, and an input that ends anywhere.
+// Saving the character: the sheet's bytes, its file name, what the real file
+// system and the process can put in the way of a save, and an input that ends
+// anywhere. Faults that need neither are transcripts.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "createur.h"
 #include "des_scriptes.h"
 #include "encodage.h"
 #include "fiche.h"
 #include "outils.h"
+#include "systeme_fichiers_en_panne.h"
 
 namespace fs = std::filesystem;
 
@@ -26,14 +33,15 @@ struct Resultat {
 };
 
 // Runs the dialogue of a hand-worked case (its dice) on the given answers, in `dossier`.
-Resultat dialoguer(const std::string& cas, const std::string& reponses, const fs::path& dossier)
+Resultat dialoguer(const std::string& cas, const std::string& reponses, const fs::path& dossier,
+                   SystemeFichiers& systeme = systemeFichiersReel())
 {
     DesScriptes des(DesScriptes::lire(lireFichier(TRANSCRIPTS / cas / "des.txt")));
     SourceDesTemporaire source(des);
     std::istringstream entree(reponses);
     std::ostringstream sortie;
     std::ostringstream erreurs;
-    Createur createur(entree, sortie, erreurs, dossier.string());
+    Createur createur(entree, sortie, erreurs, dossier.string(), systeme);
     const int statut = createur.executer();
     return {statut, sortie.str(), erreurs.str()};
 }
@@ -47,48 +55,129 @@ std::vector<std::string> fichiers(const fs::path& dossier)
     return noms;
 }
 
-// This case saves "Kael.pdf" with its last answer.
+// This case saves "Kael.pdf" with its last answer; this one adds to "Dax.pdf".
 const std::string CAS_KAEL = "hors_monde_adepte_choix_1";
+const std::string CAS_DAX = "imperial_racaille_choix_1_ajout";
 
-TEST(EchecEnregistrement, ADirectoryInTheWayIsReportedAndTheMenuComesBack)
+std::string echec(const std::string& fichier, const std::string& raison)
 {
-    DossierTemporaire dossier;
-    fs::create_directory(dossier.chemin() / "Kael.pdf");
-    const Resultat r =
-        dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "3\n", dossier.chemin());
-    EXPECT_EQ(r.statut, 0);
-    EXPECT_EQ(r.sortie, lireFichier(TRANSCRIPTS / CAS_KAEL / "sortie.txt") + MENU_FIN);
-    EXPECT_EQ(r.erreurs, "Impossible d'enregistrer la fiche dans « Kael.pdf » : Is a directory\n");
-    EXPECT_TRUE(fs::is_empty(dossier.chemin() / "Kael.pdf"));
+    return "Impossible d'enregistrer la fiche dans « " + fichier + " » : " + raison + "\n";
 }
 
-TEST(EchecEnregistrement, AFullDiskIsReportedEachTimeThenTheUserRestartsOrQuits)
+// Something named Kael.pdf in the sheets' directory that must be refused at
+// once, and left as it is with everything outside.
+TEST(EchecEnregistrement, ALinkOrAFifoIsRefusedAtOnceAndNothingChanges)
 {
-    if (!fs::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full here";
+    struct Obstacle {
+        const char* quoi;
+        bool lien;     // else a FIFO
+        bool lecteur;  // a reader holds the FIFO open
+        const char* cible;
+        const char* raison;
+    };
+    const Obstacle obstacles[] = {
+        {"link to a file outside", true, false, "../dehors/cible.txt", "c'est un lien symbolique"},
+        {"dangling link", true, false, "../dehors/absent.txt", "c'est un lien symbolique"},
+        {"FIFO without reader", false, false, "", "ce n'est pas un fichier ordinaire"},
+        {"FIFO with a reader", false, true, "", "ce n'est pas un fichier ordinaire"},
+    };
+    for (const Obstacle& o : obstacles) {
+        DossierTemporaire racine;
+        const fs::path fiches = racine.chemin() / "fiches";
+        fs::create_directories(fiches);
+        fs::create_directories(racine.chemin() / "dehors");
+        ecrireFichier(racine.chemin() / "dehors" / "cible.txt", "hors du dossier des fiches\n");
+        int lecteur = -1;
+        if (o.lien) {
+            fs::create_symlink(o.cible, fiches / "Kael.pdf");
+        } else {
+            ASSERT_EQ(mkfifo((fiches / "Kael.pdf").c_str(), 0600), 0);
+            if (o.lecteur) {
+                lecteur = open((fiches / "Kael.pdf").c_str(), O_RDONLY | O_NONBLOCK);
+                ASSERT_GE(lecteur, 0);
+            }
+        }
+        const auto avant = releverDossier(racine.chemin());
+
+        // A save that waited for the FIFO would never come back.
+        const Resultat r = dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "3\n", fiches);
+        EXPECT_EQ(r.statut, 0) << o.quoi;
+        EXPECT_EQ(r.sortie, lireFichier(TRANSCRIPTS / CAS_KAEL / "sortie.txt") + MENU_FIN) << o.quoi;
+        EXPECT_EQ(r.erreurs, echec("Kael.pdf", o.raison)) << o.quoi;
+        EXPECT_EQ(releverDossier(racine.chemin()), avant) << o.quoi;
+        if (lecteur >= 0) {
+            char octet = 0;
+            EXPECT_LE(read(lecteur, &octet, 1), 0) << "something went into the FIFO";
+            close(lecteur);
+        }
     }
-    DossierTemporaire dossier;
-    fs::create_symlink("/dev/full", dossier.chemin() / "Kael.pdf");
-    const Resultat r =
-        dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "1 3\n", dossier.chemin());
-    EXPECT_EQ(r.statut, 0);
-    EXPECT_EQ(r.sortie, lireFichier(TRANSCRIPTS / CAS_KAEL / "sortie.txt") + MENU_FIN + MENU_FIN);
-    const std::string message = "Impossible d'enregistrer la fiche dans « Kael.pdf » : No space left on device\n";
-    EXPECT_EQ(r.erreurs, message + message);
 }
 
-TEST(EchecEnregistrement, ANameTooLongForTheFileSystemLeavesTheInputToEndTheRun)
+// Runs `enfant` in a child process and answers how the child ended.
+template <typename Fonction> int dansUnEnfant(Fonction enfant)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        _exit(enfant());
+    }
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    return statut;
+}
+
+TEST(EchecEnregistrement, AFileSizeLimitFailsTheSaveWithoutAKillAndLeavesTheFileAsItWas)
 {
     DossierTemporaire dossier;
-    std::string reponses = lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt");
-    reponses.replace(reponses.find("Kael"), 4, std::string(300, 'K'));
-    const Resultat r = dialoguer(CAS_KAEL, reponses, dossier.chemin());
-    // The save fails, the menu is written again, and then the input ends.
-    EXPECT_EQ(r.statut, 1);
-    EXPECT_EQ(r.erreurs, "Impossible d'enregistrer la fiche dans « " + std::string(300, 'K') +
-                             ".pdf » : File name too long\n" + FIN_ENTREE);
-    EXPECT_EQ(r.sortie.substr(r.sortie.size() - 2 * MENU_FIN.size() - 1), MENU_FIN + MENU_FIN + "\n");
-    EXPECT_TRUE(fichiers(dossier.chemin()).empty());
+    const std::string avant(500, '#');
+    ecrireFichier(dossier.chemin() / "Kael.pdf", avant);
+    const int statut = dansUnEnfant([&] {
+        const rlimit limite = {1024, 1024};  // the sheet is 866 bytes: half of it fits
+        setrlimit(RLIMIT_FSIZE, &limite);
+        const Resultat r =
+            dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "3\n", dossier.chemin());
+        ecrireFichier(dossier.chemin() / "erreurs.txt", r.erreurs);
+        return r.statut;
+    });
+    ASSERT_TRUE(WIFEXITED(statut)) << "killed by signal " << (WIFSIGNALED(statut) ? WTERMSIG(statut) : 0);
+    EXPECT_EQ(WEXITSTATUS(statut), 0);
+    EXPECT_EQ(lireFichier(dossier.chemin() / "Kael.pdf"), avant);
+    EXPECT_EQ(lireFichier(dossier.chemin() / "erreurs.txt"), echec("Kael.pdf", "File too large"));
+}
+
+// A termination signal that comes during the save waits for its end: the sheet
+// is appended whole, or not at all when the save fails, and then the signal ends
+// the program.
+TEST(EchecEnregistrement, ASignalDuringTheSaveIsDeliveredOnceTheFileIsWholeOrAsItWas)
+{
+    const std::string existant = versWindows1252(lireFichier(TRANSCRIPTS / CAS_DAX / "existant" / "Dax.pdf"));
+    const std::string complet = versWindows1252(lireFichier(TRANSCRIPTS / CAS_DAX / "fiches" / "Dax.pdf"));
+    struct Cas {
+        int signal;
+        const char* panne;
+        const std::string& apres;
+    };
+    const Cas cas[] = {
+        {SIGTERM, "ecriture 1 SIGTERM\necriture 1 courte\n", complet},
+        {SIGINT, "ecriture 1 SIGINT\necriture 1 courte\necriture 2 ENOSPC\n", existant},
+        {SIGHUP, "synchronisation 1 SIGHUP\nsynchronisation 1 EIO\n", existant},
+        {SIGQUIT, "fermeture 1 SIGQUIT\n", complet},
+    };
+    for (const Cas& c : cas) {
+        DossierTemporaire dossier;
+        ecrireFichier(dossier.chemin() / "Dax.pdf", existant);
+        const int statut = dansUnEnfant([&] {
+            std::signal(c.signal, SIG_DFL);
+            const rlimit pasDeCore = {0, 0};
+            setrlimit(RLIMIT_CORE, &pasDeCore);
+            SystemeFichiersEnPanne enPanne(c.panne);
+            // Without the signal the run would end here, after a save or a failure and "3".
+            dialoguer(CAS_DAX, lireFichier(TRANSCRIPTS / CAS_DAX / "entree.txt") + "3\n", dossier.chemin(), enPanne);
+            return 100;
+        });
+        EXPECT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == c.signal) << c.panne;
+        EXPECT_EQ(lireFichier(dossier.chemin() / "Dax.pdf"), c.apres) << c.panne;
+        EXPECT_EQ(fichiers(dossier.chemin()), std::vector<std::string>{"Dax.pdf"}) << c.panne;
+    }
 }
 
 TEST(FinDeLEntree, AtEveryAnswerTheRunStopsWithStatus1AndSavesNothing)
@@ -116,13 +205,35 @@ TEST(FinDeLEntree, AtEveryAnswerTheRunStopsWithStatus1AndSavesNothing)
     }
 }
 
-TEST(NomFichierFiche, StaysInTheDirectoryAndSpeaksUtf8)
+TEST(NomFichierFiche, TheNameAsTypedNamesAPlainFileOfTheDirectory)
 {
-    EXPECT_EQ(nomFichierFiche("Kael"), "Kael.pdf");
-    EXPECT_EQ(nomFichierFiche("a/b"), "a_b.pdf");
-    EXPECT_EQ(nomFichierFiche("../../etc/x"), ".._.._etc_x.pdf");
-    EXPECT_EQ(nomFichierFiche("Zo\xE9"), "Zo\xC3\xA9.pdf");
-    EXPECT_EQ(nomFichierFiche(std::string("a\0b", 3)), "a_b.pdf");
+    const auto fois = [](std::size_t n, const std::string& motif) {
+        std::string s;
+        for (std::size_t i = 0; i < n; ++i) {
+            s += motif;
+        }
+        return s;
+    };
+    const std::pair<std::string, std::string> cas[] = {
+        {"Kael", "Kael.pdf"},
+        {"a/b", "a_b.pdf"},
+        {std::string("a\0b", 3), "a_b.pdf"},
+        {"../../etc/x", "_._.._etc_x.pdf"},
+        {".", "_.pdf"},
+        {"..", "_..pdf"},
+        {".cache", "_cache.pdf"},
+        {"日本語", "日本語.pdf"},
+        {"Zoé", "Zoé.pdf"},
+        // Cut so that the file name fits in 255 bytes, never inside a character.
+        {fois(300, "é"), fois(125, "é") + ".pdf"},
+        {fois(250, "a") + "é", fois(250, "a") + ".pdf"},
+        {fois(100, "日"), fois(83, "日") + ".pdf"},
+        {fois(70, "\xF0\x9F\x98\x80"), fois(62, "\xF0\x9F\x98\x80") + ".pdf"},
+        {fois(300, "\xFF"), fois(251, "\xFF") + ".pdf"},
+    };
+    for (const auto& [tape, fichier] : cas) {
+        EXPECT_EQ(nomFichierFiche(tape), fichier) << tape;
+    }
 }
 
 TEST(TexteFiche, ACharacterWithoutTalentGoesFromTheHeadingStraightToTheWounds)

@@ -1,19 +1,31 @@
 // Whole dialogues: scripted answers and dice in, the complete output, the exit
 // status and every sheet file compared byte for byte with what was worked out
-// by hand for each case under tests/transcripts/. Two rules are checked on every
-// case besides: at every read and every die's wait, all that was written has been
-// flushed to the terminal; and input that ends before any one of the answers
-// stops the dialogue cleanly, with the screen as it stood at that read.
+// by hand for each case under tests/transcripts/. A case folder holds:
+//   des.txt      the dice thrown, in order ("10:7 5:3 ...": faces, then the face shown)
+//   entree.txt   the standard input; sortie.txt and erreurs.txt what is written
+//   statut.txt   the exit status, when it is not 0
+//   existant/    what the sheets' directory holds before the run (files and folders)
+//   fiches/      what it must hold after the run, exactly
+//   panne.txt    faults of the file system, one a line, as SystemeFichiersEnPanne
+//                reads them ("ecriture 2 ENOSPC"); without it the real one is used
+// Files of existant/ and fiches/ are kept in UTF-8 and stand for Windows-1252.
+// Two rules are checked on every case besides: at every read and every die's
+// wait, all that was written has been flushed to the terminal; and input that
+// ends before any one of the answers stops the dialogue cleanly, with the screen
+// as it stood at that read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <sstream>
 
 #include "createur.h"
 #include "des_scriptes.h"
 #include "encodage.h"
 #include "outils.h"
+#include "systeme_fichiers_en_panne.h"
 
 namespace fs = std::filesystem;
 
@@ -101,6 +113,22 @@ private:
     const TerminalRetenu& terminal;
 };
 
+// What a folder of the case holds, its files turned from UTF-8 to Windows-1252.
+std::map<std::string, std::string> arbreAttendu(const fs::path& racine)
+{
+    std::map<std::string, std::string> arbre;
+    if (fs::exists(racine)) {
+        arbre = releverDossier(racine);
+    }
+    for (auto& [nom, contenu] : arbre) {
+        if (contenu != DOSSIER) {
+            contenu = versWindows1252(contenu);
+        }
+    }
+    return arbre;
+}
+
+// One run of the dialogue of a case on the given answers, in a directory of its own.
 struct Passage {
     int statut = 0;
     TerminalRetenu terminal;
@@ -112,16 +140,22 @@ struct Passage {
     Passage(const fs::path& cas, std::string reponses)
         : clavier(std::move(reponses), terminal, erreurs), des(lireFichier(cas / "des.txt"), terminal)
     {
-        // Sheets already there before the run (kept in UTF-8 like every expected file).
-        if (fs::exists(cas / "existant")) {
-            for (const auto& f : fs::directory_iterator(cas / "existant")) {
-                ecrireFichier(travail.chemin() / f.path().filename(), versWindows1252(lireFichier(f.path())));
+        for (const auto& [nom, octets] : arbreAttendu(cas / "existant")) {
+            if (octets == DOSSIER) {
+                fs::create_directories(travail.chemin() / nom);
+            } else {
+                ecrireFichier(travail.chemin() / nom, octets);
             }
+        }
+        std::unique_ptr<SystemeFichiers> enPanne;
+        if (fs::exists(cas / "panne.txt")) {
+            enPanne = std::make_unique<SystemeFichiersEnPanne>(lireFichier(cas / "panne.txt"));
         }
         SourceDesTemporaire source(des);
         std::istream entree(&clavier);
         std::ostream sortie(&terminal);
-        Createur createur(entree, sortie, erreurs, travail.chemin().string());
+        Createur createur(entree, sortie, erreurs, travail.chemin().string(),
+                          enPanne ? *enPanne : systemeFichiersReel());
         statut = createur.executer();
     }
 };
@@ -141,20 +175,6 @@ std::vector<std::string> cas()
 std::string lireSiPresent(const fs::path& chemin, const std::string& defaut)
 {
     return fs::exists(chemin) ? lireFichier(chemin) : defaut;
-}
-
-// The name and bytes of every file of a directory, in order.
-std::vector<std::pair<std::string, std::string>> contenu(const fs::path& dossier, bool depuisUtf8)
-{
-    std::vector<std::pair<std::string, std::string>> fichiers;
-    if (fs::exists(dossier)) {
-        for (const auto& f : fs::directory_iterator(dossier)) {
-            const std::string octets = lireFichier(f.path());
-            fichiers.emplace_back(f.path().filename().string(), depuisUtf8 ? versWindows1252(octets) : octets);
-        }
-    }
-    std::sort(fichiers.begin(), fichiers.end());
-    return fichiers;
 }
 
 // Where each answer starts in the input.
@@ -183,22 +203,26 @@ TEST_P(Transcript, SortieStatutEtFiches)
     EXPECT_EQ(p.statut, std::stoi(lireSiPresent(dossierCas / "statut.txt", "0")));
     EXPECT_FALSE(p.des.epuise()) << "more dice thrown than scripted";
     EXPECT_EQ(p.des.jetsFaits(), DesScriptes::lire(lireFichier(dossierCas / "des.txt")).size());
-    EXPECT_EQ(contenu(p.travail.chemin(), false), contenu(dossierCas / "fiches", true));
+    EXPECT_EQ(releverDossier(p.travail.chemin()), arbreAttendu(dossierCas / "fiches"));
 
     // Nothing left unflushed: at every read, at every die's wait, and at the end.
     EXPECT_EQ(p.clavier.nonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
     EXPECT_EQ(p.des.attentesNonVides, 0) << "dice thrown with output unflushed";
     EXPECT_EQ(p.terminal.enAttente, "");
 
-    // The input ending before any one of the answers: status 1, the notice, no
-    // sheet, and the screen as it stood at that read followed by a line end.
+    // The input ending before any one of the answers: status 1, the notice, the
+    // screen as it stood at that read followed by a line end, and, before any
+    // save was tried (a failed one reports itself), the directory as it was.
     for (const std::size_t debut : debutsDesReponses(reponses)) {
         const Passage coupe(dossierCas, reponses.substr(0, debut));
         const ClavierTemoin::Ecrans alors = p.clavier.ecrans[debut];
         EXPECT_EQ(coupe.statut, 1) << "input cut at byte " << debut;
         EXPECT_EQ(coupe.terminal.affiche, p.terminal.affiche.substr(0, alors.sortie) + "\n") << "cut at " << debut;
         EXPECT_EQ(coupe.erreurs.str(), p.erreurs.str().substr(0, alors.erreurs) + FIN_ENTREE) << "cut at " << debut;
-        EXPECT_EQ(contenu(coupe.travail.chemin(), false), contenu(dossierCas / "existant", true)) << "cut at " << debut;
+        if (alors.erreurs == 0) {
+            EXPECT_EQ(releverDossier(coupe.travail.chemin()), arbreAttendu(dossierCas / "existant"))
+                << "cut at " << debut;
+        }
         if (testing::Test::HasFailure()) {
             break;  // one cut is enough to show the fault
         }

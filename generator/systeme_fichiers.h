@@ -1,0 +1,33 @@
+#ifndef GENERATOR_SYSTEME_FICHIERS_H
+#define GENERATOR_SYSTEME_FICHIERS_H
+
+#include <cstddef>
+#include <string>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+// The file-system calls a save makes. Each does what its POSIX namesake does and
+// answers the same way: -1 with errno set on failure. A write may also write
+// fewer bytes than asked (a short write), which is no failure by itself. Tests
+// put in their own, which fails chosen calls.
+class SystemeFichiers {
+public:
+    SystemeFichiers() = default;
+    virtual ~SystemeFichiers() = default;
+    SystemeFichiers(const SystemeFichiers&) = delete;
+    SystemeFichiers& operator=(const SystemeFichiers&) = delete;
+
+    virtual int ouvrir(const std::string& chemin, int drapeaux, mode_t mode) = 0;  // open
+    virtual int etat(int fd, struct stat& resultat) = 0;                           // fstat
+    virtual ssize_t ecrire(int fd, const char* octets, std::size_t taille) = 0;    // write
+    virtual int synchroniser(int fd) = 0;                                          // fsync
+    virtual int tronquer(int fd, off_t taille) = 0;                                // ftruncate
+    // close: the descriptor is gone even when this fails.
+    virtual int fermer(int fd) = 0;
+    virtual int supprimer(const std::string& chemin) = 0;  // unlink
+};
+
+// The real calls, one object for the whole program.
+SystemeFichiers& systemeFichiersReel();
+
+#endif
