@@ -1,19 +1,21 @@
-// The three catalogues checked whole against tests/catalogues.txt, one entry a
-// line in enumerator order, worked out from the game's tables:
+// What the game knows, checked whole against tests/catalogues.txt: one entry a
+// line, each kind in enumerator order, worked out from the game's tables:
 //   competence|KEY|name|characteristic|type
 //   talent|KEY|name
 //   pouvoir|KEY|name|discipline|threshold|action|range
-// Names and characteristics are read through a character sheet, as the rest of
-// the program sees them.
+//   monde, carriere, assermentation, divination|KEY|display name (the "none" value last)
+// Everything is read through a player character, as the rest of the program sees it.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <sstream>
 #include <vector>
 
 #include "catalogue.h"
 #include "encodage.h"
+#include "joueur.h"
 #include "outils.h"
-#include "personnage.h"
 
 namespace {
 
@@ -54,11 +56,18 @@ std::string pouvoirDecrit(const Personnage& p, int q)
 
 TEST(Catalogues, ChaqueEntreeCommeDansLesTables)
 {
-    Personnage p;
+    Joueur p;
     for (int k = CC; k <= SOC; ++k) {
         p.setCaracteristique(caracteristique(k), 40 + 2 * static_cast<unsigned>(k));
     }
-    int vus[3] = {};
+    // Entries seen of each kind, and the display name of the n-th value of each named kind.
+    std::map<std::string, int> vus;
+    const std::map<std::string, std::function<std::string(int)>> noms = {
+        {"talent", [&](int t) { return p.getTalentNom(talent(t)); }},
+        {"monde", [&](int m) { return p.getMonde(monde(m)); }},
+        {"carriere", [&](int c) { return p.getCarriere(carriere(c)); }},
+        {"assermentation", [&](int a) { return p.getAssermentation(assermentation(a)); }},
+        {"divination", [&](int d) { return p.getDivination(divination(d)); }}};
     std::istringstream lignes(lireFichier(VESPERINE_CATALOGUES));
     for (std::string ligne; std::getline(lignes, ligne);) {
         const std::vector<std::string> c = champs(ligne);
@@ -67,16 +76,22 @@ TEST(Catalogues, ChaqueEntreeCommeDansLesTables)
         for (std::size_t i = 3; i < c.size(); ++i) {
             attendu += "|" + c[i];
         }
+        const int n = vus[c[0]]++;
         if (c[0] == "competence") {
-            EXPECT_EQ(competence(p, vus[0]++), attendu) << c[1];
-        } else if (c[0] == "talent") {
-            EXPECT_EQ(versUtf8(p.getTalentNom(talent(vus[1]++))), attendu) << c[1];
+            EXPECT_EQ(competence(p, n), attendu) << c[1];
+        } else if (c[0] == "pouvoir") {
+            EXPECT_EQ(pouvoirDecrit(p, n), attendu) << c[1];
         } else {
-            EXPECT_EQ(pouvoirDecrit(p, vus[2]++), attendu) << c[1];
+            ASSERT_EQ(noms.count(c[0]), 1u) << ligne;
+            EXPECT_EQ(versUtf8(noms.at(c[0])(n)), attendu) << c[1];
         }
     }
-    EXPECT_EQ(vus[0], NB_COMPETENCES);
-    EXPECT_EQ(vus[1], NB_TALENTS);
-    EXPECT_EQ(vus[2], NB_POUVOIRS);
+    EXPECT_EQ(vus, (std::map<std::string, int>{{"assermentation", NB_ASSERMENTATIONS + 1},
+                                               {"carriere", NB_CARRIERES + 1},
+                                               {"competence", NB_COMPETENCES},
+                                               {"divination", NB_DIVINATIONS + 1},
+                                               {"monde", NB_MONDES + 1},
+                                               {"pouvoir", NB_POUVOIRS},
+                                               {"talent", NB_TALENTS}}));
     EXPECT_EQ(p.competences_liste.size() + p.talents_liste.size() + p.pouvoirs_liste.size(), 120u + 187u + 82u);
 }
