@@ -8,9 +8,9 @@
 #   sh tests/installation.sh <build directory> <version> [configuration]
 #
 # Needs man (Debian package man-db, which brings groff-base) and, for the
-# package, dpkg-buildpackage (dpkg-dev) and dh (debhelper); outils/paquets.txt
-# lists them for the test run. A missing tool fails the test and names the
-# package to install.
+# package, dpkg-buildpackage (dpkg-dev), dh (debhelper) and build-essential;
+# outils/paquets.txt lists them for the test run. A missing tool fails the test
+# and names the package to install.
 set -eu
 
 construction=${1:?usage: installation.sh <build directory> <version> [configuration]}
@@ -89,6 +89,10 @@ echo "page rendue sans avertissement"
 mkdir "$temp/vesperine"
 tar -C "$sources" --exclude='./build*' --exclude=./.git --exclude=./debian/vesperine \
     --exclude=./debian/.debhelper -cf - . | tar -C "$temp/vesperine" -xf -
+(cd "$temp/vesperine" && dpkg-checkbuilddeps) >"$temp/dependances.log" 2>&1 || {
+    cat "$temp/dependances.log" >&2
+    echec "il manque des paquets Debian pour construire le paquet (voir ci-dessus : apt-get install ...)"
+}
 (cd "$temp/vesperine" && DEB_BUILD_OPTIONS="parallel=2" dpkg-buildpackage -us -uc -b) \
     >"$temp/paquet.log" 2>&1 </dev/null || {
     tail -n 40 "$temp/paquet.log" >&2
