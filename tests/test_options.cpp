@@ -2,9 +2,11 @@
 // --graine, whose dice repeat the same character everywhere without waiting.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
 #include "outils.h"
 #include "source_graine.h"
