@@ -1,22 +1,38 @@
-// The shipped program itself: main's wiring, the real dice and their waits. One
-// pass of a transcript's answers with real throws (eleven one-second waits).
+// The shipped program itself: main's wiring of the command line, the real dice
+// and their waits. Answers of a transcript, run with real throws (eleven
+// one-second waits), then with seeded dice, which must give the transcript's
+// screen and sheet byte for byte.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <sstream>
+#include <sys/wait.h>
 
+#include "encodage.h"
 #include "outils.h"
 
 namespace fs = std::filesystem;
 
+namespace {
+
+const std::string TRANSCRIPTS = VESPERINE_TRANSCRIPTS;
+
+// Runs the program in `dossier` with `arguments` and the answers of case `cas`;
+// its exit status, or -1 when it did not exit.
+int executer(const fs::path& dossier, const std::string& arguments, const std::string& cas)
+{
+    const std::string commande = "cd '" + dossier.string() + "' && '" VESPERINE_EXECUTABLE "' " + arguments + " < '" +
+                                 TRANSCRIPTS + "/" + cas + "/entree.txt' > ecran 2> erreurs";
+    const int statut = std::system(commande.c_str());
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+}
+
+}  // namespace
+
 TEST(Executable, UnePasseAvecLesVraisDes)
 {
     DossierTemporaire dossier;
-    const std::string commande = "cd '" + dossier.chemin().string() + "' && '" VESPERINE_EXECUTABLE "' < '" +
-                                 VESPERINE_TRANSCRIPTS "/hors_monde_adepte_choix_1/entree.txt' > ecran 2> erreurs";
-    const int statut = std::system(commande.c_str());
-    ASSERT_TRUE(WIFEXITED(statut));
-    EXPECT_EQ(WEXITSTATUS(statut), 0);
+    EXPECT_EQ(executer(dossier.chemin(), "", "hors_monde_adepte_choix_1"), 0);
     EXPECT_EQ(lireFichier(dossier.chemin() / "erreurs"), "");
     ASSERT_TRUE(fs::exists(dossier.chemin() / "Kael.pdf"));
 
@@ -32,4 +48,17 @@ TEST(Executable, UnePasseAvecLesVraisDes)
         valeurs >> v;
         EXPECT_TRUE(v - depart >= 2 && v - depart <= 20 && (v - depart) % 2 == 0) << ligne;
     }
+}
+
+TEST(Executable, LigneDeCommande)
+{
+    DossierTemporaire dossier;
+    EXPECT_EQ(executer(dossier.chemin(), "--graine 2026", "graine_2026"), 0);
+    EXPECT_EQ(lireFichier(dossier.chemin() / "ecran"), lireFichier(TRANSCRIPTS + "/graine_2026/sortie.txt"));
+    EXPECT_EQ(versUtf8(lireFichier(dossier.chemin() / "Kael.pdf")),
+              lireFichier(TRANSCRIPTS + "/graine_2026/fiches/Kael.pdf"));  // kept in UTF-8
+    EXPECT_EQ(executer(dossier.chemin(), "--version", "graine_2026"), 0);
+    EXPECT_EQ(lireFichier(dossier.chemin() / "ecran"), "vesperine " VESPERINE_VERSION "\n");
+    EXPECT_EQ(executer(dossier.chemin(), "--inconnue", "graine_2026"), 2);
+    EXPECT_EQ(lireFichier(dossier.chemin() / "ecran"), "");
 }

@@ -1,7 +1,9 @@
 // Whole dialogues: scripted answers and dice in, the complete output, the exit
 // status and every sheet file compared byte for byte with what was worked out
 // by hand for each case under tests/transcripts/. A case folder holds:
-//   des.txt      the dice thrown, in order ("10:7 5:3 ...": faces, then the face shown)
+//   arguments.txt  the command line, when it has options
+//   des.txt      the dice thrown, in order ("10:7 5:3 ...": faces, then the face shown),
+//                unless the command line seeds them
 //   entree.txt   the standard input; sortie.txt and erreurs.txt what is written
 //   statut.txt   the exit status, when it is not 0
 //   existant/    what the sheets' directory holds before the run (files and folders)
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -24,7 +27,9 @@
 #include "createur.h"
 #include "des_scriptes.h"
 #include "encodage.h"
+#include "options.h"
 #include "outils.h"
+#include "source_graine.h"
 #include "systeme_fichiers_en_panne.h"
 
 namespace fs = std::filesystem;
@@ -113,6 +118,11 @@ private:
     const TerminalRetenu& terminal;
 };
 
+std::string lireSiPresent(const fs::path& chemin, const std::string& defaut)
+{
+    return fs::exists(chemin) ? lireFichier(chemin) : defaut;
+}
+
 // What a folder of the case holds, its files turned from UTF-8 to Windows-1252.
 std::map<std::string, std::string> arbreAttendu(const fs::path& racine)
 {
@@ -138,7 +148,7 @@ struct Passage {
     DossierTemporaire travail;
 
     Passage(const fs::path& cas, std::string reponses)
-        : clavier(std::move(reponses), terminal, erreurs), des(lireFichier(cas / "des.txt"), terminal)
+        : clavier(std::move(reponses), terminal, erreurs), des(lireSiPresent(cas / "des.txt", ""), terminal)
     {
         for (const auto& [nom, octets] : arbreAttendu(cas / "existant")) {
             if (octets == DOSSIER) {
@@ -147,13 +157,27 @@ struct Passage {
                 ecrireFichier(travail.chemin() / nom, octets);
             }
         }
+        std::ostream sortie(&terminal);
+        // The command line, as main reads it: it may end the run, or seed the dice.
+        std::istringstream mots("vesperine " + lireSiPresent(cas / "arguments.txt", ""));
+        const std::vector<std::string> arguments{std::istream_iterator<std::string>(mots), {}};
+        std::vector<const char*> argv;
+        for (const std::string& a : arguments) {
+            argv.push_back(a.c_str());
+        }
+        const LigneDeCommande ligne = lireLigneDeCommande(static_cast<int>(argv.size()), argv.data(), sortie, erreurs);
+        sortie.flush();
+        if (ligne.terminer) {
+            statut = ligne.statut;
+            return;
+        }
         std::unique_ptr<SystemeFichiers> enPanne;
         if (fs::exists(cas / "panne.txt")) {
             enPanne = std::make_unique<SystemeFichiersEnPanne>(lireFichier(cas / "panne.txt"));
         }
-        SourceDesTemporaire source(des);
+        SourceGraine graine(ligne.graine);
+        SourceDesTemporaire source(ligne.avecGraine ? static_cast<SourceDes&>(graine) : des);
         std::istream entree(&clavier);
-        std::ostream sortie(&terminal);
         Createur createur(entree, sortie, erreurs, travail.chemin().string(),
                           enPanne ? *enPanne : systemeFichiersReel());
         statut = createur.executer();
@@ -170,11 +194,6 @@ std::vector<std::string> cas()
     }
     std::sort(noms.begin(), noms.end());
     return noms;
-}
-
-std::string lireSiPresent(const fs::path& chemin, const std::string& defaut)
-{
-    return fs::exists(chemin) ? lireFichier(chemin) : defaut;
 }
 
 // Where each answer starts in the input.
@@ -195,14 +214,14 @@ class Transcript : public testing::TestWithParam<std::string> {};
 TEST_P(Transcript, SortieStatutEtFiches)
 {
     const fs::path dossierCas = RACINE / GetParam();
-    const std::string reponses = lireFichier(dossierCas / "entree.txt");
+    const std::string reponses = lireSiPresent(dossierCas / "entree.txt", "");
     const Passage p(dossierCas, reponses);
 
     EXPECT_EQ(p.terminal.affiche + p.terminal.enAttente, lireFichier(dossierCas / "sortie.txt"));
     EXPECT_EQ(p.erreurs.str(), lireSiPresent(dossierCas / "erreurs.txt", ""));
     EXPECT_EQ(p.statut, std::stoi(lireSiPresent(dossierCas / "statut.txt", "0")));
     EXPECT_FALSE(p.des.epuise()) << "more dice thrown than scripted";
-    EXPECT_EQ(p.des.jetsFaits(), DesScriptes::lire(lireFichier(dossierCas / "des.txt")).size());
+    EXPECT_EQ(p.des.jetsFaits(), DesScriptes::lire(lireSiPresent(dossierCas / "des.txt", "")).size());
     EXPECT_EQ(releverDossier(p.travail.chemin()), arbreAttendu(dossierCas / "fiches"));
 
     // Nothing left unflushed: at every read, at every die's wait, and at the end.
