@@ -1,5 +1,5 @@
-// Saving the character: its file name, and what the real file system and the
-// process can put in the way of a save. Faults that need neither are transcripts.
+// Saving the character: what the real file system and the process can put in
+// the way of a save. Faults that need neither are transcripts.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -13,7 +13,6 @@
 #include "createur.h"
 #include "des_scriptes.h"
 #include "encodage.h"
-#include "fiche.h"
 #include "outils.h"
 #include "systeme_fichiers_en_panne.h"
 
@@ -166,32 +165,6 @@ TEST(EchecEnregistrement, ASignalDuringTheSaveIsDeliveredOnceTheFileIsWholeOrAsI
         EXPECT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == c.signal) << c.panne;
         EXPECT_EQ(lireFichier(dossier.chemin() / "Dax.pdf"), c.apres) << c.panne;
         EXPECT_EQ(releverDossier(dossier.chemin()).size(), 1U) << c.panne;
-    }
-}
-
-TEST(NomFichierFiche, TheNameAsTypedNamesAPlainFileOfTheDirectory)
-{
-    const auto fois = [](std::size_t n, const std::string& motif) {
-        std::string s;
-        for (std::size_t i = 0; i < n; ++i) {
-            s += motif;
-        }
-        return s;
-    };
-    const std::pair<std::string, std::string> cas[] = {
-        {std::string("a\0b", 3), "a_b.pdf"},
-        {"../../etc/x", "_._.._etc_x.pdf"},
-        {".", "_.pdf"},
-        {"..", "_..pdf"},
-        {"日本語", "日本語.pdf"},
-        // Cut so that the file name fits in 255 bytes, never inside a character.
-        {fois(300, "é"), fois(125, "é") + ".pdf"},
-        {fois(100, "日"), fois(83, "日") + ".pdf"},
-        {fois(70, "\xF0\x9F\x98\x80"), fois(62, "\xF0\x9F\x98\x80") + ".pdf"},
-        {fois(300, "\xFF"), fois(251, "\xFF") + ".pdf"},
-    };
-    for (const auto& [tape, fichier] : cas) {
-        EXPECT_EQ(nomFichierFiche(tape), fichier) << tape;
     }
 }
 
