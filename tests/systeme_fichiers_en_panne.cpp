@@ -7,17 +7,18 @@
 
 namespace {
 
-const std::map<std::string, int> ERREURS = {{"ENOSPC", ENOSPC}, {"EIO", EIO},     {"EFBIG", EFBIG},
-                                            {"EDQUOT", EDQUOT}, {"EINTR", EINTR}, {"EACCES", EACCES},
-                                            {"EROFS", EROFS}};
-const std::map<std::string, int> SIGNAUX = {
-    {"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGQUIT", SIGQUIT}};
-const char* const OPERATIONS[] = {"ouverture",  "etat",      "ecriture",   "synchronisation",
-                                  "troncature", "fermeture", "suppression"};
+// The effects a line may name: an error (errno), or a signal (its number, negated).
+const std::map<std::string, int> EFFETS = {{"ENOSPC", ENOSPC},  {"EIO", EIO},         {"EFBIG", EFBIG},
+                                           {"EDQUOT", EDQUOT},  {"EINTR", EINTR},     {"EACCES", EACCES},
+                                           {"EROFS", EROFS},    {"SIGINT", -SIGINT},  {"SIGTERM", -SIGTERM},
+                                           {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
 
 }  // namespace
 
-SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description) : reel(systemeFichiersReel())
+SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description)
+    : reel(systemeFichiersReel()), appels{{"ouverture", 0},       {"etat", 0},       {"ecriture", 0},
+                                          {"synchronisation", 0}, {"troncature", 0}, {"fermeture", 0},
+                                          {"suppression", 0}}
 {
     std::istringstream lignes(description);
     for (std::string ligne; std::getline(lignes, ligne);) {
@@ -28,22 +29,17 @@ SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description) :
         if (!(mots >> operation)) {
             continue;  // an empty line
         }
-        bool connue = false;
-        for (const char* o : OPERATIONS) {
-            connue = connue || operation == o;
-        }
-        if (!connue || !(mots >> numero >> effet) || numero < 1) {
+        if (appels.count(operation) == 0 || !(mots >> numero >> effet) || numero < 1 ||
+            (EFFETS.count(effet) == 0 && !(effet == "courte" && operation == "ecriture"))) {
             throw std::invalid_argument("panne illisible : " + ligne);
         }
         Effets& e = pannes[operation][numero];
-        if (effet == "courte" && operation == "ecriture") {
-            e.courte = true;
-        } else if (ERREURS.count(effet) != 0) {
-            e.erreur = ERREURS.at(effet);
-        } else if (SIGNAUX.count(effet) != 0) {
-            e.signaux.push_back(SIGNAUX.at(effet));
-        } else {
-            throw std::invalid_argument("effet inconnu : " + ligne);
+        const int valeur = effet == "courte" ? 0 : EFFETS.at(effet);
+        e.courte = e.courte || effet == "courte";
+        if (valeur < 0) {
+            e.signaux.push_back(-valeur);
+        } else if (valeur > 0) {
+            e.erreur = valeur;
         }
     }
 }

@@ -49,7 +49,7 @@ long picMemoire(std::size_t octets)
     return usage.ru_maxrss;
 }
 
-TEST(MotSansFin, ReadingA64MiBWordCostsNoMoreMemoryThanAShortOne)
+TEST(MotSansFin, UnMotDe64MioNeCoutePasPlusQuUnMotCourt)
 {
     const auto ancien = std::signal(SIGPIPE, SIG_IGN);  // a program that left early is reported, not fatal
     const long court = picMemoire(1);

@@ -54,7 +54,7 @@ std::string echec(const std::string& fichier, const std::string& raison)
 
 // Something named Kael.pdf in the sheets' directory that must be refused at
 // once, and left as it is with everything outside.
-TEST(EchecEnregistrement, ALinkOrAFifoIsRefusedAtOnceAndNothingChanges)
+TEST(EchecEnregistrement, LienOuFifoRefusesAussitotSansRienChanger)
 {
     struct Obstacle {
         const char* quoi;
@@ -113,7 +113,7 @@ template <typename Fonction> int dansUnEnfant(Fonction enfant)
     return statut;
 }
 
-TEST(EchecEnregistrement, AFileSizeLimitFailsTheSaveWithoutAKillAndLeavesTheFileAsItWas)
+TEST(EchecEnregistrement, LimiteDeTailleSansArretEtFichierIntact)
 {
     DossierTemporaire dossier;
     const std::string avant(500, '#');
@@ -135,7 +135,7 @@ TEST(EchecEnregistrement, AFileSizeLimitFailsTheSaveWithoutAKillAndLeavesTheFile
 // A termination signal that comes during the save waits for its end: the sheet
 // is appended whole, or not at all when the save fails, and then the signal ends
 // the program.
-TEST(EchecEnregistrement, ASignalDuringTheSaveIsDeliveredOnceTheFileIsWholeOrAsItWas)
+TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
 {
     const std::string existant = versWindows1252(lireFichier(TRANSCRIPTS / CAS_DAX / "existant" / "Dax.pdf"));
     const std::string complet = versWindows1252(lireFichier(TRANSCRIPTS / CAS_DAX / "fiches" / "Dax.pdf"));
