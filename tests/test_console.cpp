@@ -36,16 +36,17 @@ TEST(SortieUtf8, ConvertitApresLesLargeursEtSignaleLesEchecs)
     EXPECT_TRUE(muette.out().bad());
 }
 
-// Invalid UTF-8 in a name is kept byte for byte (a lone continuation byte, a cut
-// sequence); what Windows-1252 cannot hold becomes '?'. Refused answers write
+// Invalid UTF-8 in a name is kept byte for byte (a lone continuation byte, a lead
+// byte without its continuation, a cut sequence, an encoded surrogate); what
+// Windows-1252 cannot hold becomes '?'. Refused answers write
 // their reminder; once the input ends there is no answer. Blanks, words and
 // refusals in whole dialogues are the transcripts'.
 TEST(Console, MotsBrutsReponsesRefuseesEtFin)
 {
-    std::istringstream clavier("a\x80z b\xC3 \xCE\xA9\xF0\x9F\x98\x80 0 abc 6 99999999999 5 7");
+    std::istringstream clavier("a\x80z \xC3z b\xC3 \xED\xA0\x80 \xCE\xA9\xF0\x9F\x98\x80 0 abc 6 99999999999 5 7");
     std::ostringstream terminal;
     Console console(clavier, terminal);
-    for (const char* mot : {"a\x80z", "b\xC3", "??"}) {
+    for (const char* mot : {"a\x80z", "\xC3z", "b\xC3", "\xED\xA0\x80", "??"}) {
         EXPECT_EQ(console.lireMot(), std::optional<std::string>(mot));
     }
     EXPECT_EQ(console.lireChoix(1, 5, "Choix:"), std::optional<int>(5));
