@@ -1,5 +1,5 @@
-// Saving the character: what the real file system and the process can put in
-// the way of a save. Faults that need neither are transcripts.
+// Saving the character: the file name of bytes that are no UTF-8, and what the
+// real file system and the process can put in the way of a save. Faults that need neither are transcripts.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -13,6 +13,7 @@
 #include "createur.h"
 #include "des_scriptes.h"
 #include "encodage.h"
+#include "fiche.h"
 #include "outils.h"
 #include "systeme_fichiers_en_panne.h"
 
@@ -50,6 +51,14 @@ const std::string CAS_DAX = "imperial_racaille_choix_1_ajout";
 std::string echec(const std::string& fichier, const std::string& raison)
 {
     return "Impossible d'enregistrer la fiche dans « " + fichier + " » : " + raison + "\n";
+}
+
+// Bytes that start no UTF-8 character count one by one, so the cut keeps 251 of
+// them; a NUL would end the path early.
+TEST(NomFichierFiche, OctetsHorsUtf8EtNul)
+{
+    EXPECT_EQ(nomFichierFiche(std::string(300, '\xFF')), std::string(251, '\xFF') + ".pdf");
+    EXPECT_EQ(nomFichierFiche(std::string("a\0b", 3)), "a_b.pdf");
 }
 
 // Something named Kael.pdf in the sheets' directory that must be refused at

@@ -106,6 +106,9 @@ void verifier(const J& j, const std::string& quoi, std::vector<int> attendu)
         }
     } else if (quoi == "derives") {
         tenu = j.derives();
+    } else if (quoi == "etat") {
+        tenu = {int(j.etat.getBlessureActuelle()), int(j.etat.getBlessureMaximum()), int(j.etat.getDestin()),
+                int(j.etat.getFortune()),          int(j.etat.getDegatCritique()),   int(j.etat.getArgent())};
     } else if (quoi == "talents" || quoi == "formees") {
         // Talents held, or skills worth more than 20 (trained, when the characteristics are 40).
         const bool talents = quoi == "talents";
