@@ -127,7 +127,8 @@ public:
     std::optional<std::string> defaire();
 
 private:
-    // Whether the name leads to the open file; false with errno set when it cannot be looked at.
+    // Whether the name leads to the open file, as `nom` tells; when it does not,
+    // errno is ENOENT if the name is gone, 0 if it leads elsewhere, or why it could not be looked at.
     bool nomMeneAuFichier(struct stat& nom);
     // The exclusive lock, waiting for another copy's save if need be; 0 or the error.
     int verrouiller(const SignauxRetenus& retenus);
@@ -135,8 +136,9 @@ private:
     SystemeFichiers& systeme;
     const std::string chemin;
     int fd = -1;
-    bool cree = false;        // by this save
-    bool verrouille = false;  // the size below is noted under the lock
+    struct stat fichier = {};  // what fd is: its device and inode
+    bool cree = false;         // by this save
+    bool verrouille = false;   // the size below is noted under the lock
     off_t avant = 0;
     off_t ecrit = 0;
     bool fini = false;  // confirmed or taken back
@@ -165,11 +167,11 @@ std::optional<std::string> AjoutProvisoire::ouvrir(const SignauxRetenus& retenus
             return raisonOuverture(errno);
         }
         cree = !existe;
-        struct stat ouvert = {};
-        if (systeme.etat(fd, ouvert) != 0) {
+        if (systeme.etat(fd, fichier) != 0) {
+            cree = false;  // a file that cannot be told from another is left alone
             return std::strerror(errno);
         }
-        if (!S_ISREG(ouvert.st_mode) || (existe && !memeFichier(vu, ouvert))) {
+        if (!S_ISREG(fichier.st_mode) || (existe && !memeFichier(vu, fichier))) {
             cree = false;
             continue;  // something else took the name between the look and the open
         }
@@ -187,19 +189,18 @@ std::optional<std::string> AjoutProvisoire::ouvrir(const SignauxRetenus& retenus
         if (errno != 0 && errno != ENOENT) {
             return std::strerror(errno);
         }
-        cree = false;
+        cree = false;  // the file this try made, if any, is no longer at the name
     }
     return "le nom a mené à un autre fichier à chaque essai";
 }
 
 bool AjoutProvisoire::nomMeneAuFichier(struct stat& nom)
 {
-    struct stat ouvert = {};
-    if (systeme.etat(fd, ouvert) != 0 || systeme.examiner(chemin, nom) != 0) {
+    if (systeme.examiner(chemin, nom) != 0) {
         return false;
     }
     errno = 0;
-    return memeFichier(nom, ouvert);
+    return memeFichier(nom, fichier);
 }
 
 int AjoutProvisoire::verrouiller(const SignauxRetenus& retenus)

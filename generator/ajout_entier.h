@@ -17,14 +17,15 @@
 // - One save at a time per file: the open file is locked (flock, exclusive)
 //   before its size is noted and until the save is over, and the name must still
 //   lead to the locked file, so saves of several copies of this program take
-//   turns. A termination signal may end the program while it waits for the lock,
-//   before anything is written. A writer that takes no lock is out of reach.
+//   turns. A writer that takes no lock is out of reach.
 // - After a failure only this save's own bytes are taken back: the file is cut
 //   back to the size noted under the lock, or removed when this save created it,
 //   nothing else was added and the name still leads to it.
 // - Durable: the file is synced, and so is its directory when the save created it.
-// - The termination signals (SIGINT, SIGTERM, SIGHUP, SIGQUIT) are held back from
-//   the lock to the end and then delivered; a file-size limit gives an error, not a kill.
+// - The termination signals (SIGINT, SIGTERM, SIGHUP, SIGQUIT) are held back
+//   until the save is over and then delivered, except while it waits for another
+//   copy's save, before anything is written: there they end the program at once.
+//   A file-size limit gives an error, not a kill.
 //
 // No append in place can promise more: a kill -9 or a power loss in the middle
 // of the write can leave the beginning of the sheet at the end of the file.
