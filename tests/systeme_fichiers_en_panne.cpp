@@ -14,17 +14,17 @@ const std::map<std::string, int> EFFETS = {
     {"EACCES", EACCES},  {"EROFS", EROFS},      {"ENOLCK", ENOLCK},  {"EMFILE", EMFILE},   {"ENOENT", ENOENT},
     {"SIGINT", -SIGINT}, {"SIGTERM", -SIGTERM}, {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
 
-const char* const OPERATIONS[] = {
-    "examen",     "ouverture",       "ouverture_dossier",       "etat",       "verrouillage", "duplication",
-    "ecriture",   "synchronisation", "synchronisation_dossier", "troncature", "fermeture",    "fermeture_dossier",
-    "suppression"};
+const char* const OPERATIONS = "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
+                               "synchronisation synchronisation_dossier troncature fermeture fermeture_dossier "
+                               "suppression";
 
 }  // namespace
 
 SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description, std::string dossier)
     : reel(systemeFichiersReel()), racine(std::move(dossier))
 {
-    for (const char* operation : OPERATIONS) {
+    std::istringstream noms(OPERATIONS);
+    for (std::string operation; noms >> operation;) {
         appels[operation] = 0;
     }
     std::istringstream lignesPannes(description);

@@ -195,10 +195,15 @@ TEST(Enregistrement, AppelsEtFichierApresChaquePanne)
 {
     const std::string fiche(866, 'f');
     const std::string avant = "une fiche d'avant\n";
-    const std::string ENTREE = "examen R.pdf\nouverture R.pdf creation\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\n";
+    // The journal's pieces: look, open (creating or not) and lock, look again, write.
+    const std::string REGARD = "examen R.pdf\n";
+    const std::string CREE = "ouverture R.pdf creation\netat R.pdf\nverrouillage R.pdf\n";
+    const std::string OUVERTURE = REGARD + "ouverture R.pdf\netat R.pdf\nverrouillage R.pdf\n" + REGARD;
+    const std::string CREATION = REGARD + CREE + REGARD;
     const std::string ECRITURE = "ecriture R.pdf 866\nsynchronisation R.pdf\n";
-    const std::string DOSSIER_SYNCHRONISE = "ouverture_dossier .\nsynchronisation_dossier .\nfermeture_dossier .\n";
+    const std::string DOSSIER = "ouverture_dossier .\nsynchronisation_dossier .\nfermeture_dossier .\n";
     const std::string FIN = "duplication R.pdf\nfermeture R.pdf\nfermeture R.pdf\n";
+    const std::string RETRAIT = REGARD + "suppression R.pdf\nfermeture R.pdf\n";
     struct Cas {
         const char* quoi;
         bool existe;
@@ -210,26 +215,20 @@ TEST(Enregistrement, AppelsEtFichierApresChaquePanne)
         const char* operation = "";
     };
     const Cas cas[] = {
-        {"new file", false, "", nullptr, fiche, ENTREE + ECRITURE + DOSSIER_SYNCHRONISE + FIN},
-        {"existing file", true, "", nullptr, avant + fiche,
-         "examen R.pdf\nouverture R.pdf\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\n" + ECRITURE + FIN},
-        {"no lock on a new file", false, "verrouillage 1 ENOLCK", "No locks available", "",
-         "examen R.pdf\nouverture R.pdf creation\netat R.pdf\nverrouillage R.pdf\n"
-         "examen R.pdf\nsuppression R.pdf\nfermeture R.pdf\n"},
+        {"new file", false, "", nullptr, fiche, CREATION + ECRITURE + DOSSIER + FIN},
+        {"existing file", true, "", nullptr, avant + fiche, OUVERTURE + ECRITURE + FIN},
+        {"no lock on a new file", false, "verrouillage 1 ENOLCK", "No locks available", "", REGARD + CREE + RETRAIT},
         {"directory not synced", false, "synchronisation_dossier 1 EIO", "Input/output error", "",
-         ENTREE + ECRITURE + DOSSIER_SYNCHRONISE + "examen R.pdf\nsuppression R.pdf\nfermeture R.pdf\n"},
+         CREATION + ECRITURE + DOSSIER + RETRAIT},
         {"directory not opened", false, "ouverture_dossier 1 EACCES", "Permission denied", "", ""},
         {"no duplicate", true, "duplication 1 EMFILE", "Too many open files", avant, ""},
         {"new file not closed", false, "fermeture 1 EIO", "Input/output error", "",
-         ENTREE + ECRITURE + DOSSIER_SYNCHRONISE +
-             "duplication R.pdf\nfermeture R.pdf\nexamen R.pdf\nsuppression R.pdf\nfermeture R.pdf\n"},
+         CREATION + ECRITURE + DOSSIER + "duplication R.pdf\nfermeture R.pdf\n" + RETRAIT},
         {"half written, then too large", true, "ecriture 1 courte\necriture 2 EFBIG", "File too large", avant,
-         "examen R.pdf\nouverture R.pdf\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\necriture R.pdf 866\n"
-         "ecriture R.pdf 433\ntroncature R.pdf 18\nsynchronisation R.pdf\nfermeture R.pdf\n"},
+         OUVERTURE +
+             "ecriture R.pdf 866\necriture R.pdf 433\ntroncature R.pdf 18\nsynchronisation R.pdf\nfermeture R.pdf\n"},
         {"replaced between look and open", true, "", nullptr, "une autre\n" + fiche,
-         "examen R.pdf\nouverture R.pdf\netat R.pdf\nfermeture R.pdf\n"
-         "examen R.pdf\nouverture R.pdf\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\n" +
-             ECRITURE + FIN,
+         REGARD + "ouverture R.pdf\netat R.pdf\nfermeture R.pdf\n" + OUVERTURE + ECRITURE + FIN,
          [](const fs::path& f) {
              fs::rename(f, f.parent_path() / "ancienne");
              ecrireFichier(f, "une autre\n");
@@ -242,8 +241,7 @@ TEST(Enregistrement, AppelsEtFichierApresChaquePanne)
          },
          "ouverture"},
         {"removed while locking, as another save does", true, "", nullptr, fiche,
-         "examen R.pdf\nouverture R.pdf\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\nfermeture R.pdf\n" + ENTREE +
-             ECRITURE + DOSSIER_SYNCHRONISE + FIN,
+         OUVERTURE + "fermeture R.pdf\n" + CREATION + ECRITURE + DOSSIER + FIN,
          [](const fs::path& f) { fs::remove(f); }, "verrouillage"},
     };
     for (const Cas& c : cas) {
