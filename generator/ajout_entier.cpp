@@ -94,10 +94,10 @@ std::string dossierDe(const std::string& chemin)
     return barre == 0 ? "/" : chemin.substr(0, barre);
 }
 
-// The save under way, from the open to the close: one descriptor, the file
-// locked through it, the size noted under the lock. Unless the save is
-// confirmed, the destructor takes the sheet back; the lock goes last, with the
-// descriptor.
+// The save under way, from the open to the close: one descriptor (swapped for a
+// duplicate of itself when the written one is closed), the file locked through
+// it, the size noted under the lock. Unless the save is confirmed, the
+// destructor takes the sheet back; the lock goes last, with the descriptor.
 class AjoutProvisoire {
 public:
     AjoutProvisoire(SystemeFichiers& s, std::string c) : systeme(s), chemin(std::move(c)) {}
