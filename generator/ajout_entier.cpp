@@ -20,6 +20,7 @@ public:
             sigaddset(&retenus, s);
         }
         sigprocmask(SIG_BLOCK, &retenus, &masqueAvant);
+        sigprocmask(SIG_SETMASK, nullptr, &masqueRetenu);
         struct sigaction ignorer = {};
         ignorer.sa_handler = SIG_IGN;  // NOLINT(cppcoreguidelines-pro-type-union-access)
         sigemptyset(&ignorer.sa_mask);
@@ -33,15 +34,39 @@ public:
     SignauxRetenus(const SignauxRetenus&) = delete;
     SignauxRetenus& operator=(const SignauxRetenus&) = delete;
 
+    // For its lifetime the signals are let through again, as they were before.
+    class Lacher {
+    public:
+        explicit Lacher(const SignauxRetenus& s) : signaux(s) { sigprocmask(SIG_SETMASK, &s.masqueAvant, nullptr); }
+        ~Lacher() { sigprocmask(SIG_SETMASK, &signaux.masqueRetenu, nullptr); }
+        Lacher(const Lacher&) = delete;
+        Lacher& operator=(const Lacher&) = delete;
+
+    private:
+        const SignauxRetenus& signaux;
+    };
+
 private:
     sigset_t masqueAvant = {};
+    sigset_t masqueRetenu = {};
     struct sigaction tailleAvant = {};
 };
 
 // Write only, at the end, never through a link, never waiting for a FIFO's reader.
 constexpr int DRAPEAUX = O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+// Tries at open, lock and check before giving up on a name that keeps changing.
+constexpr int ESSAIS = 8;
 
 const char* const NON_ORDINAIRE = "ce n'est pas un fichier ordinaire";
+
+// Why a name that is not a regular file is refused.
+std::string raisonNature(mode_t mode)
+{
+    if (S_ISLNK(mode)) {
+        return "c'est un lien symbolique";
+    }
+    return S_ISDIR(mode) ? "c'est un dossier" : NON_ORDINAIRE;
+}
 
 std::string raisonOuverture(int erreur)
 {
@@ -57,30 +82,147 @@ std::string raisonOuverture(int erreur)
     }
 }
 
-struct Fichier {
-    int fd = -1;
-    bool cree = false;  // by this save, which then removes it on failure
-};
+bool memeFichier(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// Opens the file there is, or else creates it; a file made by someone else in
-// between is opened as theirs. -1 with errno set on failure.
-Fichier ouvrir(SystemeFichiers& systeme, const std::string& chemin)
+// The directory that holds the entry `chemin`.
+std::string dossierDe(const std::string& chemin)
 {
-    for (int essai = 0; essai < 2; ++essai) {
-        const int fd = systeme.ouvrir(chemin, DRAPEAUX, 0);
-        if (fd >= 0 || errno != ENOENT) {
-            return {fd, false};
-        }
-        const int nouveau = systeme.ouvrir(chemin, DRAPEAUX | O_CREAT | O_EXCL, 0666);
-        if (nouveau >= 0 || errno != EEXIST) {
-            return {nouveau, nouveau >= 0};
-        }
+    const std::size_t barre = chemin.rfind('/');
+    if (barre == std::string::npos) {
+        return ".";
     }
-    return {-1, false};
+    return barre == 0 ? "/" : chemin.substr(0, barre);
 }
 
-// Writes everything, going on after short writes and interruptions; 0 or the error.
-int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu)
+// The save under way, from the open to the close: one descriptor (swapped for a
+// duplicate of itself when the written one is closed), the file locked through
+// it, the size noted under the lock. Unless the save is confirmed, the
+// destructor takes the sheet back; the lock goes last, with the descriptor.
+class AjoutProvisoire {
+public:
+    AjoutProvisoire(SystemeFichiers& s, std::string c) : systeme(s), chemin(std::move(c)) {}
+    ~AjoutProvisoire()
+    {
+        if (!fini) {
+            defaire();
+        }
+        if (fd >= 0) {
+            systeme.fermer(fd);
+        }
+    }
+    AjoutProvisoire(const AjoutProvisoire&) = delete;
+    AjoutProvisoire& operator=(const AjoutProvisoire&) = delete;
+
+    // Open (creating the file if there is none), lock, check that the name still
+    // leads to the locked file, note its size. Nothing, or why the save cannot be made.
+    std::optional<std::string> ouvrir(const SignauxRetenus& retenus);
+    // Writes everything, going on after short writes and interruptions; 0 or the error.
+    int ecrire(const std::string& contenu);
+    // Syncs the file, then its directory when the save created it; 0 or the error.
+    int synchroniser();
+    // Closes the written descriptor, whose close can be the one to report a failed
+    // write, while a duplicate keeps the lock; on success the save is confirmed. 0 or the error.
+    int confirmer();
+    // Takes back what this save added; nothing, or why it could not.
+    std::optional<std::string> defaire();
+
+private:
+    // Whether the name leads to the open file, as `nom` tells; when it does not,
+    // errno is ENOENT if the name is gone, 0 if it leads elsewhere, or why it could not be looked at.
+    bool nomMeneAuFichier(struct stat& nom);
+    // The exclusive lock, waiting for another copy's save if need be; 0 or the error.
+    int verrouiller(const SignauxRetenus& retenus);
+
+    SystemeFichiers& systeme;
+    const std::string chemin;
+    int fd = -1;
+    struct stat fichier = {};  // what fd is: its device and inode
+    bool cree = false;         // by this save
+    bool verrouille = false;   // the size below is noted under the lock
+    off_t avant = 0;
+    off_t ecrit = 0;
+    bool fini = false;  // confirmed or taken back
+};
+
+std::optional<std::string> AjoutProvisoire::ouvrir(const SignauxRetenus& retenus)
+{
+    for (int essai = 0; essai < ESSAIS; ++essai) {
+        if (fd >= 0) {
+            systeme.fermer(fd);  // the name led elsewhere: this file is not ours to touch
+            fd = -1;
+        }
+        struct stat vu = {};
+        const bool existe = systeme.examiner(chemin, vu) == 0;
+        if (!existe && errno != ENOENT) {
+            return std::strerror(errno);
+        }
+        if (existe && !S_ISREG(vu.st_mode)) {
+            return raisonNature(vu.st_mode);  // refused before anything is opened
+        }
+        fd = existe ? systeme.ouvrir(chemin, DRAPEAUX, 0) : systeme.ouvrir(chemin, DRAPEAUX | O_CREAT | O_EXCL, 0666);
+        if (fd < 0) {
+            if (errno == (existe ? ENOENT : EEXIST)) {
+                continue;  // removed, or made, since it was looked at
+            }
+            return raisonOuverture(errno);
+        }
+        cree = !existe;
+        if (systeme.etat(fd, fichier) != 0) {
+            cree = false;  // a file that cannot be told from another is left alone
+            return std::strerror(errno);
+        }
+        if (!S_ISREG(fichier.st_mode) || (existe && !memeFichier(vu, fichier))) {
+            cree = false;
+            continue;  // something else took the name between the look and the open
+        }
+        if (const int erreur = verrouiller(retenus)) {
+            return std::strerror(erreur);
+        }
+        // Another copy may have removed, while this one waited, a file it had
+        // created and could not fill; or anyone may have renamed this one.
+        struct stat nom = {};
+        if (nomMeneAuFichier(nom)) {
+            verrouille = true;
+            avant = nom.st_size;
+            return std::nullopt;
+        }
+        if (errno != 0 && errno != ENOENT) {
+            return std::strerror(errno);
+        }
+        cree = false;  // the file this try made, if any, is no longer at the name
+    }
+    return "le nom a mené à un autre fichier à chaque essai";
+}
+
+bool AjoutProvisoire::nomMeneAuFichier(struct stat& nom)
+{
+    if (systeme.examiner(chemin, nom) != 0) {
+        return false;
+    }
+    errno = 0;
+    return memeFichier(nom, fichier);
+}
+
+int AjoutProvisoire::verrouiller(const SignauxRetenus& retenus)
+{
+    if (systeme.verrouiller(fd, false) == 0) {
+        return 0;
+    }
+    if (errno != EWOULDBLOCK) {
+        return errno;
+    }
+    // Another copy is saving to this file. Nothing of this save is written yet:
+    // the wait may be ended by a termination signal, which ends the program.
+    const SignauxRetenus::Lacher pendantLAttente(retenus);
+    while (systeme.verrouiller(fd, true) != 0) {
+        if (errno != EINTR) {
+            return errno;
+        }
+    }
+    return 0;
+}
+
+int AjoutProvisoire::ecrire(const std::string& contenu)
 {
     std::size_t fait = 0;
     while (fait < contenu.size()) {
@@ -93,79 +235,96 @@ int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu)
         }
         if (n > 0) {
             fait += static_cast<std::size_t>(n);
+            ecrit += static_cast<off_t>(n);
         }
     }
     return 0;
 }
 
-// Takes back what a failed save added: removes the file it created, or cuts the
-// file back to its size `avant`. `fd` is the file still open, or -1 once closed,
-// when it is opened again by its name and must still be the same file. Answers
-// an empty string, or why the sheet's beginning may still be in the file.
-std::string defaire(SystemeFichiers& systeme, const std::string& chemin, const Fichier& f, const struct stat& avant,
-                    int fd)
+int AjoutProvisoire::synchroniser()
 {
-    std::string raison;
-    if (f.cree) {
+    if (systeme.synchroniser(fd) != 0) {
+        return errno;
+    }
+    if (!cree) {
+        return 0;
+    }
+    // The new entry itself must outlive a power loss.
+    const int dossier = systeme.ouvrirDossier(dossierDe(chemin));
+    if (dossier < 0) {
+        return errno;
+    }
+    const int resultat = systeme.synchroniser(dossier);
+    const int erreur = errno;
+    systeme.fermer(dossier);  // read-only: its close has nothing to report
+    return resultat == 0 ? 0 : erreur;
+}
+
+int AjoutProvisoire::confirmer()
+{
+    const int verrou = systeme.dupliquer(fd);
+    if (verrou < 0) {
+        return errno;
+    }
+    const int ferme = systeme.fermer(fd);
+    const int erreur = errno;
+    fd = verrou;
+    if (ferme != 0) {
+        return erreur;
+    }
+    fini = true;
+    return 0;
+}
+
+std::optional<std::string> AjoutProvisoire::defaire()
+{
+    fini = true;
+    if (fd < 0) {
+        return std::nullopt;  // nothing was opened
+    }
+    struct stat nom = {};
+    if (!verrouille) {
+        // Nothing was written: only a file this save created, still empty, goes.
+        if (cree && nomMeneAuFichier(nom) && nom.st_size == 0) {
+            systeme.supprimer(chemin);
+        }
+        return std::nullopt;
+    }
+    if (cree && avant == 0 && nomMeneAuFichier(nom) && nom.st_size == ecrit) {
         if (systeme.supprimer(chemin) != 0) {
-            raison = std::strerror(errno);
+            return std::strerror(errno);
         }
-    } else {
-        if (fd < 0) {
-            fd = systeme.ouvrir(chemin, DRAPEAUX, 0);
-            struct stat maintenant = {};
-            if (fd < 0 || systeme.etat(fd, maintenant) != 0) {
-                raison = std::strerror(errno);
-            } else if (maintenant.st_dev != avant.st_dev || maintenant.st_ino != avant.st_ino) {
-                raison = "un autre fichier a pris ce nom entre-temps";  // not ours to cut
-            }
-        }
-        if (raison.empty() && (systeme.tronquer(fd, avant.st_size) != 0 || systeme.synchroniser(fd) != 0)) {
-            raison = std::strerror(errno);
-        }
+        return std::nullopt;
     }
-    if (fd >= 0) {
-        systeme.fermer(fd);
+    if (systeme.tronquer(fd, avant) != 0 || systeme.synchroniser(fd) != 0) {
+        return std::strerror(errno);
     }
-    return raison;
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::string ajouterEntier(SystemeFichiers& systeme, const std::string& chemin, const std::string& contenu)
+std::optional<std::string> ajouterEntier(SystemeFichiers& systeme, const std::string& chemin,
+                                         const std::string& contenu)
 {
     const SignauxRetenus retenus;
-    const Fichier f = ouvrir(systeme, chemin);
-    if (f.fd < 0) {
-        return raisonOuverture(errno);
+    AjoutProvisoire ajout(systeme, chemin);
+    if (auto refus = ajout.ouvrir(retenus)) {
+        return refus;
     }
-    struct stat avant = {};
-    const bool lu = systeme.etat(f.fd, avant) == 0;
-    if (!lu || !S_ISREG(avant.st_mode)) {
-        std::string raison = lu ? NON_ORDINAIRE : std::strerror(errno);
-        if (f.cree) {
-            systeme.supprimer(chemin);
-        }
-        systeme.fermer(f.fd);
-        return raison;
-    }
-
-    int fd = f.fd;
-    int erreur = ecrireTout(systeme, fd, contenu);
-    if (erreur == 0 && systeme.synchroniser(fd) != 0) {
-        erreur = errno;
+    int erreur = ajout.ecrire(contenu);
+    if (erreur == 0) {
+        erreur = ajout.synchroniser();
     }
     if (erreur == 0) {
-        fd = -1;
-        if (systeme.fermer(f.fd) == 0) {
-            return {};
-        }
-        erreur = errno;
+        erreur = ajout.confirmer();
+    }
+    if (erreur == 0) {
+        return std::nullopt;
     }
     std::string raison = std::strerror(erreur);
-    const std::string echecRetrait = defaire(systeme, chemin, f, avant, fd);
-    if (!echecRetrait.empty()) {
-        raison += " ; le début de fiche écrit n'a pas pu être retiré : " + echecRetrait;
+    if (const std::optional<std::string> reste = ajout.defaire()) {
+        raison += " ; le début de fiche écrit n'a pas pu être retiré : " + *reste;
     }
     return raison;
 }

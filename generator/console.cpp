@@ -1,6 +1,8 @@
 #include "console.h"
 
 #include <climits>
+#include <cstring>
+#include <system_error>
 
 #include "encodage.h"
 
@@ -16,6 +18,21 @@ bool blanc(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c 
 std::optional<std::string> Console::motBrut()
 {
     flux.flush();  // the prompt must be visible while the dialogue waits
+    if (erreur) {
+        return std::nullopt;
+    }
+    try {
+        return lireMotBrut();
+    } catch (const std::ios_base::failure& echec) {
+        const std::error_code& code = echec.code();
+        const bool systeme = code.category() == std::system_category() || code.category() == std::generic_category();
+        erreur = systeme && code.value() != 0 ? std::strerror(code.value()) : "erreur de lecture";
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> Console::lireMotBrut()
+{
     using Traits = std::char_traits<char>;
     std::streambuf* source = entree.rdbuf();
     if (source == nullptr) {

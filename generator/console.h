@@ -13,7 +13,9 @@
 // UTF-8 on the way), answers in as blank-separated words. A UTF-8 byte-order
 // mark at the very start of the input is skipped. A word keeps its first
 // MOT_MAX bytes; the rest of it is read and dropped, so that any input costs
-// bounded memory.
+// bounded memory. An input that fails (a read error, a standard input closed or
+// that is a directory: the input buffer throws std::ios_base::failure) ends
+// like the end of input, the word being read dropped; erreurLecture says why.
 class Console {
 public:
     static constexpr std::size_t MOT_MAX = 4096;
@@ -36,8 +38,14 @@ public:
     // once the input has ended.
     std::optional<int> lireChoix(int min, int max, const std::string& relance = std::string());
 
+    // Once the input has failed, the reason: the system's, or a French one when
+    // the failure names none. Nothing while the input has not failed.
+    const std::optional<std::string>& erreurLecture() const { return erreur; }
+
 private:
+    // The next word as typed, or nothing at the end of input or once it has failed.
     std::optional<std::string> motBrut();
+    std::optional<std::string> lireMotBrut();
 
     std::istream& entree;
     SortieUtf8 tampon;
@@ -45,6 +53,7 @@ private:
     bool debutVu = false;
     std::string entame;  // the start of the first word, read while looking for a byte-order mark
     std::string motTape;
+    std::optional<std::string> erreur;
 };
 
 // The value of a word that is a whole decimal number (optional sign) within the

@@ -44,9 +44,12 @@ int Createur::executer()
         const bool fini = etapeMonde(p) && etapeCaracteristiques(p) && etapeCarriere(p) && etapeBlessures(p) &&
                           etapeDestin(p) && etapeProfil(p) && menuFin(p);
         if (!fini) {
-            // The input ended: nothing is saved, and the shell prompt starts on a line of its own.
+            // The input ended or failed: nothing is saved, and the shell prompt starts on a line of its own.
             ecran << std::endl;
-            erreurs << "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée." << std::endl;
+            const std::optional<std::string>& erreur = console.erreurLecture();
+            erreurs << (erreur ? "Impossible de lire l'entrée standard : " + *erreur + " ;"
+                               : std::string("Fin de l'entrée standard :"))
+                    << " création interrompue, aucune fiche enregistrée." << std::endl;
             return 1;
         }
     } while (choix == RECOMMENCER);

@@ -41,11 +41,11 @@ bool Createur::enregistrer(const Passe& p)
     }
     const std::string fichier = nomFichierFiche(nomTape);
     const std::string chemin = dossier.empty() ? fichier : dossier + "/" + fichier;
-    const std::string raison = ajouterEntier(systeme, chemin, texteFiche(joueur, p));
-    if (raison.empty()) {
+    const std::optional<std::string> raison = ajouterEntier(systeme, chemin, texteFiche(joueur, p));
+    if (!raison) {
         return true;
     }
     // The file is as it was and nothing is lost: the user can try again, start again or quit.
-    erreurs << "Impossible d'enregistrer la fiche dans « " << fichier << " » : " << raison << std::endl;
+    erreurs << "Impossible d'enregistrer la fiche dans « " << fichier << " » : " << *raison << std::endl;
     return false;
 }

@@ -1,15 +1,19 @@
 #include <clocale>
 #include <csignal>
+#include <exception>
 #include <iostream>
+#include <new>
 #include <optional>
 
 #include "createur.h"
 #include "options.h"
 #include "source_graine.h"
 
+namespace {
+
 // The creation dialogue on the terminal, with the real dice unless --graine is
-// given; sheets are written in the current directory.
-int main(int argc, char* argv[])
+// given; sheets are written in the current directory. The exit status.
+int lancer(int argc, char* argv[])
 {
     // The system's reasons for a failed save, in the user's language and
     // encoding. The C++ streams keep the classic locale: nothing else changes.
@@ -31,4 +35,24 @@ int main(int argc, char* argv[])
     }
     Createur createur(std::cin, std::cout, std::cerr, ".");
     return createur.executer();
+}
+
+}  // namespace
+
+// No exception leaves the program: one that nothing else caught (memory
+// exhausted, a library failure) ends it with a French message and status 1.
+// A save under way has taken its sheet back by then.
+int main(int argc, char* argv[])
+{
+    const char* const FIN = " ; création interrompue, aucune fiche enregistrée.";
+    try {
+        return lancer(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "vesperine : mémoire insuffisante" << FIN << std::endl;
+    } catch (const std::exception& e) {
+        std::cerr << "vesperine : erreur inattendue (" << e.what() << ")" << FIN << std::endl;
+    } catch (...) {
+        std::cerr << "vesperine : erreur inattendue" << FIN << std::endl;
+    }
+    return 1;
 }

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #ifndef VESPERINE_VERSION
@@ -23,10 +25,11 @@ const char* const AIDE = "Crée un personnage de jeu de rôle de science-fantasy
                          "\n"
                          "Voir aussi : man 6 vesperine\n";
 
-// A whole number written in decimal digits only, within 32 bits.
+// A whole number written in decimal digits only, any number of leading zeros
+// included, whose value fits in 32 bits.
 bool lireGraine(const std::string& texte, std::uint32_t& graine)
 {
-    if (texte.empty() || texte.size() > 10) {
+    if (texte.empty()) {
         return false;
     }
     std::uint64_t valeur = 0;
@@ -35,9 +38,9 @@ bool lireGraine(const std::string& texte, std::uint32_t& graine)
             return false;
         }
         valeur = valeur * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    if (valeur > UINT32_MAX) {
-        return false;
+        if (valeur > UINT32_MAX) {
+            return false;  // and no overflow however long the text
+        }
     }
     graine = static_cast<std::uint32_t>(valeur);
     return true;
@@ -57,20 +60,36 @@ LigneDeCommande erreur(std::ostream& erreurs, const std::string& message)
     return fin(2);
 }
 
+// Writes the help or the version whole: 0, or 1 after saying on `erreurs` why it could not.
+LigneDeCommande repondre(const std::string& texte, const char* quoi, std::ostream& sortie, std::ostream& erreurs)
+{
+    errno = 0;
+    sortie << texte << std::flush;
+    if (sortie) {
+        return fin(0);
+    }
+    const int raison = errno;  // left by the failed write, when the stream is a file's
+    erreurs << "vesperine : impossible d'écrire " << quoi;
+    if (raison != 0) {
+        erreurs << " : " << std::strerror(raison);
+    }
+    erreurs << std::endl;
+    return fin(1);
+}
+
 }  // namespace
 
 LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ostream& sortie, std::ostream& erreurs)
 {
     LigneDeCommande ligne;
+    std::string demande;  // --help, -h or --version, the first one given
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            sortie << LIGNE_USAGE << AIDE;
-            return fin(0);
-        }
-        if (argument == "--version") {
-            sortie << "vesperine " VESPERINE_VERSION "\n";
-            return fin(0);
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
+            if (demande.empty()) {
+                demande = argument;
+            }
+            continue;
         }
         const std::string prefixe = "--graine=";
         if (argument == "--graine" || argument.compare(0, prefixe.size(), prefixe) == 0) {
@@ -92,6 +111,12 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
             return erreur(erreurs, "option inconnue « " + argument + " »");
         }
         return erreur(erreurs, "argument inattendu « " + argument + " »");
+    }
+    if (demande == "--version") {
+        return repondre("vesperine " VESPERINE_VERSION "\n", "la version", sortie, erreurs);
+    }
+    if (!demande.empty()) {
+        return repondre(std::string(LIGNE_USAGE) + AIDE, "l'aide", sortie, erreurs);
     }
     return ligne;
 }

@@ -7,7 +7,8 @@
 // What the command line asks for.
 struct LigneDeCommande {
     // True when the program must stop at once with `statut`: after the help or
-    // the version (0), or after a wrong option (2).
+    // the version (0, or 1 when they could not be written whole), or after a
+    // wrong option or argument (2).
     bool terminer = false;
     int statut = 0;
     // --graine N: the dice draw from a generator seeded once with `graine`.
@@ -15,11 +16,14 @@ struct LigneDeCommande {
     std::uint32_t graine = 0;
 };
 
-// Reads the options from left to right. --help (-h) writes the usage text and
-// --version the program's name and version on `sortie`; an unknown option, an
-// argument, or --graine without a whole number from 0 to 4294967295 writes a
-// French message and the usage line on `erreurs`. Without options nothing is
-// written and the dialogue runs with the real dice.
+// Checks every argument before anything is done: an unknown option, an
+// argument, or --graine without a whole number from 0 to 4294967295 (decimal
+// digits, leading zeros allowed) writes a French message and the usage line on
+// `erreurs`, whatever else the line holds. Otherwise --help (-h) writes the
+// usage text and --version the program's name and version on `sortie`, the
+// first of them given; when `sortie` does not take it all, a French message on
+// `erreurs` says so. Without options nothing is written and the dialogue runs
+// with the real dice.
 // REQUIRES: argv[0] to argv[argc - 1] are C strings.
 LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ostream& sortie, std::ostream& erreurs);
 

@@ -1,23 +1,36 @@
 #include "systeme_fichiers.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
 
+// NOLINTBEGIN(cppcoreguidelines-pro-type-vararg): open and fcntl are C variadic calls.
 class SystemeFichiersReel : public SystemeFichiers {
 public:
+    int examiner(const std::string& chemin, struct stat& resultat) override
+    {
+        return ::fstatat(AT_FDCWD, chemin.c_str(), &resultat, AT_SYMLINK_NOFOLLOW);
+    }
     int ouvrir(const std::string& chemin, int drapeaux, mode_t mode) override
     {
-        return ::open(chemin.c_str(), drapeaux, mode);  // NOLINT(cppcoreguidelines-pro-type-vararg)
+        return ::open(chemin.c_str(), drapeaux, mode);
+    }
+    int ouvrirDossier(const std::string& chemin) override
+    {
+        return ::open(chemin.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     }
     int etat(int fd, struct stat& resultat) override { return ::fstat(fd, &resultat); }
+    int verrouiller(int fd, bool attendre) override { return ::flock(fd, LOCK_EX | (attendre ? 0 : LOCK_NB)); }
+    int dupliquer(int fd) override { return ::fcntl(fd, F_DUPFD_CLOEXEC, 0); }
     ssize_t ecrire(int fd, const char* octets, std::size_t taille) override { return ::write(fd, octets, taille); }
     int synchroniser(int fd) override { return ::fsync(fd); }
     int tronquer(int fd, off_t taille) override { return ::ftruncate(fd, taille); }
     int fermer(int fd) override { return ::close(fd); }
     int supprimer(const std::string& chemin) override { return ::unlink(chemin.c_str()); }
 };
+// NOLINTEND(cppcoreguidelines-pro-type-vararg)
 
 }  // namespace
 

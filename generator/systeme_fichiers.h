@@ -9,7 +9,7 @@
 // The file-system calls a save makes. Each does what its POSIX namesake does and
 // answers the same way: -1 with errno set on failure. A write may also write
 // fewer bytes than asked (a short write), which is no failure by itself. Tests
-// put in their own, which fails chosen calls.
+// put in their own, which fails chosen calls and records every call.
 class SystemeFichiers {
 public:
     SystemeFichiers() = default;
@@ -17,11 +17,18 @@ public:
     SystemeFichiers(const SystemeFichiers&) = delete;
     SystemeFichiers& operator=(const SystemeFichiers&) = delete;
 
+    // fstatat without following a link: what the name itself is.
+    virtual int examiner(const std::string& chemin, struct stat& resultat) = 0;
     virtual int ouvrir(const std::string& chemin, int drapeaux, mode_t mode) = 0;  // open
-    virtual int etat(int fd, struct stat& resultat) = 0;                           // fstat
-    virtual ssize_t ecrire(int fd, const char* octets, std::size_t taille) = 0;    // write
-    virtual int synchroniser(int fd) = 0;                                          // fsync
-    virtual int tronquer(int fd, off_t taille) = 0;                                // ftruncate
+    // open read-only as a directory, to sync it with `synchroniser`.
+    virtual int ouvrirDossier(const std::string& chemin) = 0;
+    virtual int etat(int fd, struct stat& resultat) = 0;  // fstat
+    // flock(LOCK_EX), waiting for the lock, or LOCK_EX | LOCK_NB when `attendre` is false.
+    virtual int verrouiller(int fd, bool attendre) = 0;
+    virtual int dupliquer(int fd) = 0;                                           // fcntl(F_DUPFD_CLOEXEC)
+    virtual ssize_t ecrire(int fd, const char* octets, std::size_t taille) = 0;  // write
+    virtual int synchroniser(int fd) = 0;                                        // fsync
+    virtual int tronquer(int fd, off_t taille) = 0;                              // ftruncate
     // close: the descriptor is gone even when this fails.
     virtual int fermer(int fd) = 0;
     virtual int supprimer(const std::string& chemin) = 0;  // unlink

@@ -2,26 +2,33 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
 // The effects a line may name: an error (errno), or a signal (its number, negated).
-const std::map<std::string, int> EFFETS = {{"ENOSPC", ENOSPC},  {"EIO", EIO},         {"EFBIG", EFBIG},
-                                           {"EDQUOT", EDQUOT},  {"EINTR", EINTR},     {"EACCES", EACCES},
-                                           {"EROFS", EROFS},    {"SIGINT", -SIGINT},  {"SIGTERM", -SIGTERM},
-                                           {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
+const std::map<std::string, int> EFFETS = {
+    {"ENOSPC", ENOSPC},  {"EIO", EIO},          {"EFBIG", EFBIG},    {"EDQUOT", EDQUOT},   {"EINTR", EINTR},
+    {"EACCES", EACCES},  {"EROFS", EROFS},      {"ENOLCK", ENOLCK},  {"EMFILE", EMFILE},   {"ENOENT", ENOENT},
+    {"SIGINT", -SIGINT}, {"SIGTERM", -SIGTERM}, {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
+
+const char* const OPERATIONS = "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
+                               "synchronisation synchronisation_dossier troncature fermeture fermeture_dossier "
+                               "suppression";
 
 }  // namespace
 
-SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description)
-    : reel(systemeFichiersReel()), appels{{"ouverture", 0},       {"etat", 0},       {"ecriture", 0},
-                                          {"synchronisation", 0}, {"troncature", 0}, {"fermeture", 0},
-                                          {"suppression", 0}}
+SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description, std::string dossier)
+    : reel(systemeFichiersReel()), racine(std::move(dossier))
 {
-    std::istringstream lignes(description);
-    for (std::string ligne; std::getline(lignes, ligne);) {
+    std::istringstream noms(OPERATIONS);
+    for (std::string operation; noms >> operation;) {
+        appels[operation] = 0;
+    }
+    std::istringstream lignesPannes(description);
+    for (std::string ligne; std::getline(lignesPannes, ligne);) {
         std::istringstream mots(ligne);
         std::string operation;
         int numero = 0;
@@ -44,9 +51,19 @@ SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description)
     }
 }
 
-bool SystemeFichiersEnPanne::passe(const std::string& operation, bool* courte)
+void SystemeFichiersEnPanne::avant(const std::string& operation, int numero, std::function<void()> action)
 {
-    const int numero = ++appels[operation];
+    actions[{operation, numero}] = std::move(action);
+}
+
+bool SystemeFichiersEnPanne::passe(const std::string& operation, const std::string& cible, bool* courte)
+{
+    lignes += operation + " " + cible + "\n";
+    const int numero = ++appels.at(operation);
+    const auto action = actions.find({operation, numero});
+    if (action != actions.end()) {
+        action->second();
+    }
     const auto panne = pannes[operation].find(numero);
     if (panne == pannes[operation].end()) {
         return true;
@@ -61,33 +78,97 @@ bool SystemeFichiersEnPanne::passe(const std::string& operation, bool* courte)
     return panne->second.erreur == 0;
 }
 
-int SystemeFichiersEnPanne::ouvrir(const std::string& chemin, int drapeaux, mode_t mode)
+std::string SystemeFichiersEnPanne::relatif(const std::string& chemin) const
 {
-    return passe("ouverture") ? reel.ouvrir(chemin, drapeaux, mode) : -1;
+    if (racine.empty()) {
+        return chemin;
+    }
+    if (chemin == racine) {
+        return ".";
+    }
+    return chemin.compare(0, racine.size() + 1, racine + "/") == 0 ? chemin.substr(racine.size() + 1) : chemin;
 }
 
-int SystemeFichiersEnPanne::etat(int fd, struct stat& resultat) { return passe("etat") ? reel.etat(fd, resultat) : -1; }
+std::string SystemeFichiersEnPanne::nom(int fd) const
+{
+    const auto trouve = ouverts.find(fd);
+    return trouve == ouverts.end() ? "fd" + std::to_string(fd) : trouve->second;
+}
+
+std::string SystemeFichiersEnPanne::surDescripteur(const char* operation, int fd) const
+{
+    return dossiers.count(fd) != 0 ? std::string(operation) + "_dossier" : operation;
+}
+
+int SystemeFichiersEnPanne::examiner(const std::string& chemin, struct stat& resultat)
+{
+    return passe("examen", relatif(chemin)) ? reel.examiner(chemin, resultat) : -1;
+}
+
+int SystemeFichiersEnPanne::ouvrir(const std::string& chemin, int drapeaux, mode_t mode)
+{
+    const std::string cible = relatif(chemin) + ((drapeaux & O_CREAT) != 0 ? " creation" : "");
+    const int fd = passe("ouverture", cible) ? reel.ouvrir(chemin, drapeaux, mode) : -1;
+    if (fd >= 0) {
+        ouverts[fd] = relatif(chemin);
+    }
+    return fd;
+}
+
+int SystemeFichiersEnPanne::ouvrirDossier(const std::string& chemin)
+{
+    const int fd = passe("ouverture_dossier", relatif(chemin)) ? reel.ouvrirDossier(chemin) : -1;
+    if (fd >= 0) {
+        ouverts[fd] = relatif(chemin);
+        dossiers.insert(fd);
+    }
+    return fd;
+}
+
+int SystemeFichiersEnPanne::etat(int fd, struct stat& resultat)
+{
+    return passe("etat", nom(fd)) ? reel.etat(fd, resultat) : -1;
+}
+
+int SystemeFichiersEnPanne::verrouiller(int fd, bool attendre)
+{
+    return passe("verrouillage", nom(fd) + (attendre ? " attente" : "")) ? reel.verrouiller(fd, attendre) : -1;
+}
+
+int SystemeFichiersEnPanne::dupliquer(int fd)
+{
+    const int copie = passe("duplication", nom(fd)) ? reel.dupliquer(fd) : -1;
+    if (copie >= 0) {
+        ouverts[copie] = nom(fd);
+    }
+    return copie;
+}
 
 ssize_t SystemeFichiersEnPanne::ecrire(int fd, const char* octets, std::size_t taille)
 {
     bool courte = false;
-    if (!passe("ecriture", &courte)) {
+    if (!passe("ecriture", nom(fd) + " " + std::to_string(taille), &courte)) {
         return -1;
     }
     return reel.ecrire(fd, octets, courte && taille > 1 ? taille / 2 : taille);
 }
 
-int SystemeFichiersEnPanne::synchroniser(int fd) { return passe("synchronisation") ? reel.synchroniser(fd) : -1; }
+int SystemeFichiersEnPanne::synchroniser(int fd)
+{
+    return passe(surDescripteur("synchronisation", fd), nom(fd)) ? reel.synchroniser(fd) : -1;
+}
 
 int SystemeFichiersEnPanne::tronquer(int fd, off_t taille)
 {
-    return passe("troncature") ? reel.tronquer(fd, taille) : -1;
+    return passe("troncature", nom(fd) + " " + std::to_string(taille)) ? reel.tronquer(fd, taille) : -1;
 }
 
 int SystemeFichiersEnPanne::fermer(int fd)
 {
-    const bool reussit = passe("fermeture");
+    const bool reussit = passe(surDescripteur("fermeture", fd), nom(fd));
     const int erreur = errno;
+    ouverts.erase(fd);
+    dossiers.erase(fd);
     const int resultat = reel.fermer(fd);  // closed, failure or not
     if (!reussit) {
         errno = erreur;
@@ -98,5 +179,5 @@ int SystemeFichiersEnPanne::fermer(int fd)
 
 int SystemeFichiersEnPanne::supprimer(const std::string& chemin)
 {
-    return passe("suppression") ? reel.supprimer(chemin) : -1;
+    return passe("suppression", relatif(chemin)) ? reel.supprimer(chemin) : -1;
 }

@@ -1,9 +1,12 @@
 // The terminal side of the dialogue: UTF-8 out and in, and how answers are read.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <iomanip>
 #include <sstream>
+#include <system_error>
 
 #include "console.h"
 #include "encodage.h"
@@ -66,6 +69,35 @@ TEST(NombreEntier, EntiersDecimauxDansLesBornesDunInt)
                             "0x10", "1e3", "--1", "+-1"}) {
         EXPECT_EQ(nombreEntier(mot), std::nullopt) << mot;
     }
+}
+
+// An input that fails after two words and a half, as a read error makes the
+// C++ library's file buffer throw: the half word is dropped, the input has
+// ended, the reason is the system's, and it is not read again.
+TEST(Console, EntreeEnPanneFinitCommeLaFinDeLEntree)
+{
+    struct ClavierEnPanne : std::streambuf {
+        std::string texte = "12 Kael ab";
+        int lectures = 0;
+        int_type underflow() override
+        {
+            if (++lectures > 1) {
+                throw std::ios_base::failure("lecture", std::error_code(EIO, std::system_category()));
+            }
+            setg(texte.data(), texte.data(), texte.data() + texte.size());
+            return traits_type::to_int_type(texte[0]);
+        }
+    } clavier;
+    std::istream entree(&clavier);
+    std::ostringstream terminal;
+    Console console(entree, terminal);
+    EXPECT_EQ(console.lireChoix(1, 20), std::optional<int>(12));
+    EXPECT_EQ(console.erreurLecture(), std::nullopt);
+    EXPECT_EQ(console.lireMot(), std::optional<std::string>("Kael"));
+    EXPECT_EQ(console.lireMot(), std::nullopt);
+    EXPECT_EQ(console.erreurLecture(), std::optional<std::string>(std::strerror(EIO)));
+    EXPECT_EQ(console.lireChoix(1, 4), std::nullopt);
+    EXPECT_EQ(clavier.lectures, 2);
 }
 
 }  // namespace

@@ -62,3 +62,39 @@ TEST(Executable, LigneDeCommande)
     EXPECT_EQ(executer(dossier.chemin(), "--inconnue", "graine_2026"), 2);
     EXPECT_EQ(lireFichier(dossier.chemin() / "ecran"), "");
 }
+
+// What the command line and standard input may hold at their edges: every
+// argument is checked before the help or the version is written, the help that
+// cannot be written whole is an error, and an input that cannot be read ends the
+// dialogue with the system's reason. The messages are the C locale's.
+TEST(Executable, BordsDeLaLigneDeCommandeEtEntreeIllisible)
+{
+    const std::string usage = "Usage : vesperine [--graine N] | --help | --version\n";
+    const std::string interrompue = " ; création interrompue, aucune fiche enregistrée.\n";
+    const std::string menuMonde = lireFichier(TRANSCRIPTS + "/fin_entree_menu_monde/sortie.txt");
+    struct Cas {
+        const char* commande;  // arguments and redirections
+        int statut;
+        std::string ecran;
+        std::string erreurs;
+    };
+    const Cas cas[] = {
+        {"--graine 00000000001 --version", 0, "vesperine " VESPERINE_VERSION "\n", ""},
+        {"--help --nimportequoi", 2, "", "vesperine : option inconnue « --nimportequoi »\n" + usage},
+        {"--version extra", 2, "", "vesperine : argument inattendu « extra »\n" + usage},
+        {"--help > /dev/full", 1, "", "vesperine : impossible d'écrire l'aide : No space left on device\n"},
+        {"--version >&-", 1, "", "vesperine : impossible d'écrire la version : Bad file descriptor\n"},
+        {"< /", 1, menuMonde, "Impossible de lire l'entrée standard : Is a directory" + interrompue},
+        {"<&-", 1, menuMonde, "Impossible de lire l'entrée standard : Bad file descriptor" + interrompue},
+    };
+    DossierTemporaire dossier;
+    for (const Cas& c : cas) {
+        // The case's own redirections, inside the parentheses, win over the outer ones.
+        const std::string commande = "cd '" + dossier.chemin().string() + "' && (LC_ALL=C '" VESPERINE_EXECUTABLE "' " +
+                                     c.commande + ") 2> erreurs > ecran < /dev/null";
+        const int statut = std::system(commande.c_str());
+        EXPECT_EQ(WIFEXITED(statut) ? WEXITSTATUS(statut) : -1, c.statut) << c.commande;
+        EXPECT_EQ(lireFichier(dossier.chemin() / "ecran"), c.ecran) << c.commande;
+        EXPECT_EQ(lireFichier(dossier.chemin() / "erreurs"), c.erreurs) << c.commande;
+    }
+}
