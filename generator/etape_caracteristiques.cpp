@@ -11,7 +11,6 @@ bool Createur::etapeCaracteristiques(Passe& p)
             depart[k] = static_cast<int>(joueur.getCaracteristique(static_cast<caracteristique>(k)));
             p.caracteristiques[k] = depart[k];
         }
-        ecran << std::left;  // and so it stays for the rest of the run
         ecran << enTeteCaracteristiques() << std::endl << ligneCaracteristiques(depart);
         ecran << std::endl << std::endl << "Tirage des caracteristiques:" << std::endl << std::endl;
         for (int k = CC; k <= SOC; ++k) {
