@@ -20,10 +20,10 @@ bool Createur::repondre(int& cible, int min, int max, const std::string& relance
     return reponse.has_value();
 }
 
-bool Createur::menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance)
+bool Createur::menu(const char* const* libelles, std::size_t nombre, int& reponse, const std::string& relance)
 {
     for (std::size_t i = 0; i < nombre; ++i) {
-        ecran << texte(lignes[i]) << std::endl;
+        ecran << i + 1 << ')' << texte(libelles[i]) << std::endl;
     }
     ecran << "Choix:";
     return repondre(reponse, 1, static_cast<int>(nombre), relance);

@@ -10,7 +10,8 @@
 #include "joueur.h"
 #include "systeme_fichiers.h"
 
-struct MenuApparence;
+struct Apparences;
+struct EntreeMonde;
 struct OptionCarriere;
 
 // The values of one pass of the creation, made anew for each character: the
@@ -69,15 +70,17 @@ private:
     bool etapeDestin(Passe& p);     // etape_destin.cpp: a D10 against the homeworld's table
     bool etapeProfil(Passe& p);     // etape_profil.cpp: the questionnaire until confirmed
     bool questionnaire(Passe& p);
-    // A stature, skin or hair menu of the player's homeworld; stores the chosen text in `champ`.
-    bool choixApparence(const char* titre, const MenuApparence* menus, bool relancerInvite, std::string& champ);
+    // The homeworld's stature, skin or hair menu (`sorte`); the chosen look's text
+    // goes into `champ`. Without a homeworld "ERREUR", nothing read, `champ` unchanged.
+    bool choixApparence(const char* titre, Apparences EntreeMonde::*sorte, bool relancerInvite, std::string& champ);
     void resume();  // etape_resume.cpp: summary, end menu, save
     bool menuFin(const Passe& p);
 
-    // Writes the option lines of a menu (UTF-8 texts) and "Choix:", then reads an
-    // answer from 1 to their number into `reponse`; false when the input ends.
-    // REQUIRES: `lignes` holds `nombre` texts, at least one.
-    bool menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance = std::string());
+    // Writes the options of a menu, each as its number, ')' and its label (UTF-8),
+    // then "Choix:", and reads an answer from 1 to their number into `reponse`;
+    // false when the input ends. REQUIRES: `libelles` holds `nombre` texts, at least one.
+    bool menu(const char* const* libelles, std::size_t nombre, int& reponse,
+              const std::string& relance = std::string());
     // "1)Confirmer", the line that repeats the step, "Choix:", and the answer, 1 or 2, in `choix`.
     bool confirmer(const char* repeter);
     // Reads an answer from min to max into `cible`, writing `relance` again after

@@ -1,23 +1,14 @@
-#include <iterator>
-
+#include "catalogue.h"
 #include "createur.h"
 #include "des.h"
-
-namespace {
-
-// Base of the wounds total of each homeworld; a D5 is added to it.
-const int BASES_BLESSURES[] = {6, 8, 8, 9};
-static_assert(std::size(BASES_BLESSURES) == NB_MONDES, "one base per homeworld");
-
-}  // namespace
 
 bool Createur::etapeBlessures(Passe& p)
 {
     do {
         ecran << std::endl << "POINTS DE BLESSURES" << std::endl << std::endl;
         // The dialogue always sets a homeworld before this step; without one the base is 0.
-        const monde m = joueur.getMonde();
-        p.baseBlessures = dansIntervalle(m, NB_MONDES) ? BASES_BLESSURES[m] : 0;
+        const EntreeMonde* origine = entreeMonde(joueur.getMonde());
+        p.baseBlessures = origine != nullptr ? origine->baseBlessures : 0;
         p.blessures = p.baseBlessures + D5();
         ecran << "Points de blessure du personnage:" << p.blessures << std::endl << std::endl;
         if (!confirmer("2)Relancer")) {

@@ -18,13 +18,13 @@ struct OptionCarriere {
 
 namespace {
 
-// Menu line and name shown once chosen, for answers 1 to 8 (ADEPTE to TECHNOPRETRE).
-// The dialogue's own spellings, not Joueur::getCarriere's.
-const char* const MENU_CARRIERES[] = {"1)Adepte",         "2)Arbitrator",      "3)Assassin", "4)Ecclésiaste",
-                                      "5)Garde impérial", "6)Psyker impérial", "7)Racaille", "8)Technoprêtre"};
+// Menu label and name shown once chosen, ADEPTE to TECHNOPRETRE: the dialogue's
+// own spellings, not Joueur::getCarriere's.
+const char* const LIBELLES_CARRIERES[] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclésiaste",
+                                          "Garde impérial", "Psyker impérial", "Racaille", "Technoprêtre"};
 const char* const NOMS_CARRIERES[] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclesiaste",
                                       "Garde impérial", "Psyker impérial", "Racaille", "Technoprêtre"};
-static_assert(std::size(MENU_CARRIERES) == NB_CARRIERES, "one menu line per career");
+static_assert(std::size(LIBELLES_CARRIERES) == NB_CARRIERES, "one menu label per career");
 static_assert(std::size(NOMS_CARRIERES) == NB_CARRIERES, "one name per career");
 
 // The option picks of each career, in the order they are asked.
@@ -104,7 +104,7 @@ bool Createur::etapeCarriere(Passe& p)
 {
     do {
         ecran << std::endl << "PLAN DE CARRIERE" << std::endl << std::endl;
-        if (!menu(MENU_CARRIERES, std::size(MENU_CARRIERES), p.carriere_choisi)) {
+        if (!menu(LIBELLES_CARRIERES, std::size(LIBELLES_CARRIERES), p.carriere_choisi)) {
             return false;
         }
         p.nomCarriere = texte(NOMS_CARRIERES[p.carriere_choisi - 1]);

@@ -4,11 +4,11 @@
 
 namespace {
 
-// Menu line and name shown once chosen, for answers 1 to 4 (HORS_MONDE to MONDE_SAUVAGE).
-// The dialogue's own spellings, not Joueur::getMonde's.
-const char* const MENU_MONDES[] = {"1)Hors-monde", "2)Monde impérial", "3)Monde ruche", "4)Monde sauvage"};
+// Menu label and name shown once chosen, HORS_MONDE to MONDE_SAUVAGE: the
+// dialogue's own spellings, not Joueur::getMonde's.
+const char* const LIBELLES_MONDES[] = {"Hors-monde", "Monde impérial", "Monde ruche", "Monde sauvage"};
 const char* const NOMS_MONDES[] = {"Hors-monde", "Monde impérial", "Monde-ruche", "Monde sauvage"};
-static_assert(std::size(MENU_MONDES) == NB_MONDES, "one menu line per homeworld");
+static_assert(std::size(LIBELLES_MONDES) == NB_MONDES, "one menu label per homeworld");
 static_assert(std::size(NOMS_MONDES) == NB_MONDES, "one name per homeworld");
 
 }  // namespace
@@ -17,7 +17,7 @@ bool Createur::etapeMonde(Passe& p)
 {
     do {
         ecran << "CHOIX DU MONDE D'ORIGINE" << std::endl << std::endl;
-        if (!menu(MENU_MONDES, std::size(MENU_MONDES), p.monde_choisi)) {
+        if (!menu(LIBELLES_MONDES, std::size(LIBELLES_MONDES), p.monde_choisi)) {
             return false;
         }
         p.nomMonde = texte(NOMS_MONDES[p.monde_choisi - 1]);
