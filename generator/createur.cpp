@@ -39,10 +39,9 @@ int Createur::executer()
 {
     constexpr int RECOMMENCER = 2;
     do {
-        Passe p;
         ecran << "VESPERINE GENERATOR" << std::endl << std::endl;
-        const bool fini = etapeMonde(p) && etapeCaracteristiques(p) && etapeCarriere(p) && etapeBlessures(p) &&
-                          etapeDestin(p) && etapeProfil(p) && menuFin(p);
+        const bool fini = etapeMonde() && etapeCaracteristiques() && etapeCarriere() && etapeBlessures() &&
+                          etapeDestin() && etapeProfil() && menuFin();
         if (!fini) {
             // The input ended: nothing is saved, and the shell prompt starts on a line of its own.
             ecran << std::endl;

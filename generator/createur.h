@@ -14,29 +14,6 @@ struct Apparences;
 struct EntreeMonde;
 struct OptionCarriere;
 
-// The values of one pass of the creation, made anew for each character: the
-// answers and rolls as the dialogue shows them, before (or besides) what the
-// character sheet keeps. The sheet file is written from the profile fields.
-struct Passe {
-    std::string nomMonde;                            // the dialogue's own name of the homeworld, Windows-1252
-    int monde_choisi = 0;                            // menu answer, 1 to NB_MONDES
-    int caracteristiques[NB_CARACTERISTIQUES] = {};  // the roll being shown
-    int carriere_choisi = 0;                         // menu answer, 1 to NB_CARRIERES
-    std::string nomCarriere;                         // the dialogue's own name of the career, Windows-1252
-    int baseBlessures = 0;
-    int blessures = 0;  // base plus one D5
-    int deDestin = 0;   // the D10 thrown for the fate points
-    int destin = 0;
-    std::string nom;
-    std::string sexe;
-    std::string stature;
-    std::string peau;
-    std::string cheveux;
-    int age = 0;
-    int taille = 0;
-    int poid = 0;
-};
-
 // The creation dialogue: one player character, built step by step from the
 // banner to the saved sheet, as often as the user starts again. It runs on any
 // pair of streams and throws its dice through the dice source of des.h.
@@ -60,21 +37,23 @@ public:
 
 private:
     // The steps of one pass, in this order; each answers false when the input
-    // ends before it is done, and true once the user has confirmed it.
-    bool etapeMonde(Passe& p);             // etape_monde.cpp: menu, then Joueur::setMonde
-    bool etapeCaracteristiques(Passe& p);  // etape_caracteristiques.cpp: roll from the homeworld's values
-    bool etapeCarriere(Passe& p);          // etape_carriere.cpp: menu, Joueur::setCarriere, option picks
+    // ends before it is done, and true once the user has confirmed it. What a
+    // step rolls or is answered lives in the step; what it settles goes to `joueur`.
+    bool etapeMonde();             // etape_monde.cpp: menu, then Joueur::setMonde
+    bool etapeCaracteristiques();  // etape_caracteristiques.cpp: roll from the homeworld's values
+    bool etapeCarriere();          // etape_carriere.cpp: menu, Joueur::setCarriere, option picks
     bool optionsCarriere();
     bool choisirOption(const OptionCarriere& o);
-    bool etapeBlessures(Passe& p);  // etape_blessures.cpp: homeworld base plus a D5
-    bool etapeDestin(Passe& p);     // etape_destin.cpp: a D10 against the homeworld's table
-    bool etapeProfil(Passe& p);     // etape_profil.cpp: the questionnaire until confirmed
-    bool questionnaire(Passe& p);
+    bool etapeBlessures();  // etape_blessures.cpp: homeworld base plus a D5
+    bool etapeDestin();     // etape_destin.cpp: a D10 against the homeworld's table
+    bool etapeProfil();     // etape_profil.cpp: the questionnaire until confirmed
+    // One run of the questionnaire into `reponses`, up to the confirmation.
+    bool questionnaire(Profil& reponses);
     // The homeworld's stature, skin or hair menu (`sorte`); the chosen look's text
     // goes into `champ`. Without a homeworld "ERREUR", nothing read, `champ` unchanged.
     bool choixApparence(const char* titre, Apparences EntreeMonde::*sorte, bool relancerInvite, std::string& champ);
     void resume();  // etape_resume.cpp: summary, end menu, save
-    bool menuFin(const Passe& p);
+    bool menuFin();
 
     // Writes the options of a menu, each as its number, ')' and its label (UTF-8),
     // then "Choix:", and reads an answer from 1 to their number into `reponse`;
@@ -90,7 +69,7 @@ private:
     // Appends the sheet whole, or not at all, to its file in `dossier` (named after
     // the name as typed, see nomFichierFiche); on failure says why on `erreurs`
     // and answers false.
-    bool enregistrer(const Passe& p);
+    bool enregistrer();
 
     Console console;
     std::ostream& ecran;  // the console's output: Windows-1252 text, converted on the way out

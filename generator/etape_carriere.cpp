@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "createur.h"
+#include "noms_affiches.h"
 #include "table.h"
 
 // One option pick of a career: both alternatives were granted by the career,
@@ -100,20 +101,23 @@ static_assert(clesEnOrdre(OPTIONS), "row i carries key i");
 
 }  // namespace
 
-bool Createur::etapeCarriere(Passe& p)
+const char* nomCarriereAffiche(carriere c) { return nomIndexe(NOMS_CARRIERES, c, ""); }
+
+bool Createur::etapeCarriere()
 {
+    int reponse = 0;  // 1 to NB_CARRIERES, in `carriere` order
     do {
         ecran << std::endl << "PLAN DE CARRIERE" << std::endl << std::endl;
-        if (!menu(LIBELLES_CARRIERES, std::size(LIBELLES_CARRIERES), p.carriere_choisi)) {
+        if (!menu(LIBELLES_CARRIERES, std::size(LIBELLES_CARRIERES), reponse)) {
             return false;
         }
-        p.nomCarriere = texte(NOMS_CARRIERES[p.carriere_choisi - 1]);
-        ecran << std::endl << "Carriere choisi:" << p.nomCarriere << std::endl << std::endl;
+        const char* nom = nomCarriereAffiche(static_cast<carriere>(reponse - 1));
+        ecran << std::endl << "Carriere choisi:" << texte(nom) << std::endl << std::endl;
         if (!confirmer("2)Retour")) {
             return false;
         }
     } while (choix == 2);
-    joueur.setCarriere(p.carriere_choisi - 1);
+    joueur.setCarriere(reponse - 1);
     return optionsCarriere();
 }
 

@@ -2,21 +2,22 @@
 #include "createur.h"
 #include "des.h"
 
-bool Createur::etapeDestin(Passe& p)
+bool Createur::etapeDestin()
 {
+    int destin = 0;
     do {
         ecran << std::endl << "POINTS DE DESTINS" << std::endl << std::endl;
-        p.deDestin = D10();  // thrown even without a homeworld, which then gives nothing
+        const int de = D10();  // thrown even without a homeworld, which then gives nothing
         const EntreeMonde* origine = entreeMonde(joueur.getMonde());
         if (origine == nullptr) {
             ecran << "ERREUR";
         }
-        p.destin = origine != nullptr ? origine->pointsDeDestin(p.deDestin) : 0;
-        ecran << "Points de Destin du personnage:" << p.destin << std::endl << std::endl;
+        destin = origine != nullptr ? origine->pointsDeDestin(de) : 0;
+        ecran << "Points de Destin du personnage:" << destin << std::endl << std::endl;
         if (!confirmer("2)Relancer")) {
             return false;
         }
     } while (choix == 2);
-    joueur.etat.setDestin(static_cast<unsigned int>(p.destin));
+    joueur.etat.setDestin(static_cast<unsigned int>(destin));
     return true;
 }

@@ -1,6 +1,8 @@
 #include <iterator>
 
 #include "createur.h"
+#include "noms_affiches.h"
+#include "table.h"
 
 namespace {
 
@@ -13,20 +15,23 @@ static_assert(std::size(NOMS_MONDES) == NB_MONDES, "one name per homeworld");
 
 }  // namespace
 
-bool Createur::etapeMonde(Passe& p)
+const char* nomMondeAffiche(monde m) { return nomIndexe(NOMS_MONDES, m, ""); }
+
+bool Createur::etapeMonde()
 {
+    int reponse = 0;  // 1 to NB_MONDES, in `monde` order
     do {
         ecran << "CHOIX DU MONDE D'ORIGINE" << std::endl << std::endl;
-        if (!menu(LIBELLES_MONDES, std::size(LIBELLES_MONDES), p.monde_choisi)) {
+        if (!menu(LIBELLES_MONDES, std::size(LIBELLES_MONDES), reponse)) {
             return false;
         }
-        p.nomMonde = texte(NOMS_MONDES[p.monde_choisi - 1]);
-        ecran << std::endl << std::endl << "Monde choisi:" << p.nomMonde << std::endl << std::endl;
+        const char* nom = nomMondeAffiche(static_cast<monde>(reponse - 1));
+        ecran << std::endl << std::endl << "Monde choisi:" << texte(nom) << std::endl << std::endl;
         ecran << "1)Confirmer" << std::endl << "2)Retour" << std::endl << std::endl << "Choix:";
         if (!repondre(choix, 1, 2)) {
             return false;
         }
     } while (choix == 2);
-    joueur.setMonde(static_cast<monde>(p.monde_choisi - 1));
+    joueur.setMonde(static_cast<monde>(reponse - 1));
     return true;
 }

@@ -1,31 +1,27 @@
+#include <iterator>
+
 #include "catalogue.h"
 #include "createur.h"
 
 namespace {
 
-// Everything but the name, which is stored as soon as it is typed.
-void decrire(Profil& profil, const Passe& p)
-{
-    profil.setCheveux(p.cheveux);
-    profil.setSexe(p.sexe);
-    profil.setStature(p.stature);
-    profil.setPeau(p.peau);
-    profil.setAge(static_cast<unsigned int>(p.age));
-    profil.setPoid(static_cast<unsigned int>(p.poid));
-    profil.setTaille(static_cast<unsigned int>(p.taille));
-}
+// The texts the profile keeps for "1)Masculin" and "2)Feminin".
+const char* const SEXES[] = {"Masculin", "Féminin"};
 
 }  // namespace
 
-bool Createur::etapeProfil(Passe& p)
+bool Createur::etapeProfil()
 {
+    // The answers, made anew for each character and kept from one run of the
+    // questionnaire to the next ("2)Retour").
+    Profil reponses;
     do {
-        if (!questionnaire(p)) {
+        if (!questionnaire(reponses)) {
             return false;
         }
     } while (choix == 2);
     ecran << std::endl << std::endl;
-    decrire(joueur.profil, p);
+    joueur.profil = reponses;
     return true;
 }
 
@@ -47,48 +43,58 @@ bool Createur::choixApparence(const char* titre, Apparences EntreeMonde::*sorte,
     return true;
 }
 
-bool Createur::questionnaire(Passe& p)
+bool Createur::questionnaire(Profil& reponses)
 {
     ecran << std::endl << std::endl << "PROFIL DU PERSONNAGE:" << std::endl << std::endl << "Nom du personnage:";
     const std::optional<std::string> nom = console.lireMot();
     if (!nom) {
         return false;
     }
-    p.nom = *nom;
-    joueur.profil.setNom(p.nom);
+    // The character bears its name as soon as it is typed; the rest waits for the confirmation.
+    reponses.setNom(*nom);
+    joueur.profil.setNom(*nom);
 
     ecran << std::endl << std::endl << "Sexe:" << std::endl << std::endl;
     ecran << "1)Masculin" << std::endl << "2)Feminin" << std::endl << std::endl << "Choix:";
-    if (!repondre(choix, 1, 2)) {
+    if (!repondre(choix, 1, static_cast<int>(std::size(SEXES)))) {
         return false;
     }
-    p.sexe = texte(choix == 1 ? "Masculin" : "Féminin");
+    reponses.setSexe(texte(SEXES[choix - 1]));
 
-    if (!choixApparence("Stature:", &EntreeMonde::statures, false, p.stature) ||
-        !choixApparence("Peau:", &EntreeMonde::peaux, true, p.peau) ||
-        !choixApparence("Cheveux:", &EntreeMonde::cheveux, true, p.cheveux)) {
+    std::string stature = reponses.getStature();
+    std::string peau = reponses.getPeau();
+    std::string cheveux = reponses.getCheveux();
+    if (!choixApparence("Stature:", &EntreeMonde::statures, false, stature) ||
+        !choixApparence("Peau:", &EntreeMonde::peaux, true, peau) ||
+        !choixApparence("Cheveux:", &EntreeMonde::cheveux, true, cheveux)) {
         return false;
     }
+    reponses.setStature(stature);
+    reponses.setPeau(peau);
+    reponses.setCheveux(cheveux);
 
+    int age = 0;
+    int taille = 0;
+    int poid = 0;
     ecran << std::endl << std::endl << "Age:";
-    if (!repondre(p.age, 17, 70)) {
+    if (!repondre(age, 17, 70)) {
         return false;
     }
     ecran << std::endl << std::endl << "Taille(en cm):";
-    if (!repondre(p.taille, 155, 210)) {
+    if (!repondre(taille, 155, 210)) {
         return false;
     }
     ecran << std::endl << std::endl << "Poid(en kg):";
-    if (!repondre(p.poid, 45, 120)) {
+    if (!repondre(poid, 45, 120)) {
         return false;
     }
+    reponses.setAge(static_cast<unsigned int>(age));
+    reponses.setTaille(static_cast<unsigned int>(taille));
+    reponses.setPoid(static_cast<unsigned int>(poid));
 
-    // The recap has the layout of the finished profile, drawn from the answers.
+    // The recap has the layout of the finished profile.
     ecran << std::endl << std::endl;
-    Profil recapitulatif;
-    recapitulatif.setNom(p.nom);
-    decrire(recapitulatif, p);
-    recapitulatif.Afficher(ecran);
+    reponses.Afficher(ecran);
     ecran << std::endl << std::endl << "Confirmer profil?" << std::endl << std::endl;
     return confirmer("2)Retour");
 }

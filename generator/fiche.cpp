@@ -4,18 +4,19 @@
 #include <iomanip>
 #include <sstream>
 
-#include "createur.h"
 #include "encodage.h"
 #include "tableaux.h"
 
-std::string texteFiche(const Joueur& joueur, const Passe& p)
+std::string texteFiche(const Joueur& joueur)
 {
+    const Profil& p = joueur.profil;
     std::ostringstream f;
     f << std::left;
-    f << "Nom:" << std::setw(15) << p.nom << "Sexe:" << std::setw(10) << p.sexe << "Stature:" << p.stature << '\n';
-    f << "Peau:" << std::setw(8) << p.peau << "Cheveux:" << p.cheveux << '\n';
-    f << "Age:" << std::setw(5) << p.age << "Taille:" << std::setw(8) << p.taille << "Poid:" << std::setw(5) << p.poid
-      << '\n';
+    f << "Nom:" << std::setw(15) << p.getNom() << "Sexe:" << std::setw(10) << p.getSexe()
+      << "Stature:" << p.getStature() << '\n';
+    f << "Peau:" << std::setw(8) << p.getPeau() << "Cheveux:" << p.getCheveux() << '\n';
+    f << "Age:" << std::setw(5) << p.getAge() << "Taille:" << std::setw(8) << p.getTaille() << "Poid:" << std::setw(5)
+      << p.getPoid() << '\n';
     f << enTeteCaracteristiques() << '\n' << ligneCaracteristiques(joueur) << '\n';
     f << "\nCOMPETENCES:\n\n" << lignesCompetences(joueur);
     f << "\n\nTALENTS:\n\n" << lignesTalents(joueur);

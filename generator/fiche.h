@@ -5,10 +5,10 @@
 
 #include "joueur.h"
 
-struct Passe;
-
-// The character sheet, in Windows-1252, as it is appended to its file.
-std::string texteFiche(const Joueur& joueur, const Passe& p);
+// The character sheet of `joueur`, in Windows-1252, as it is appended to its
+// file: its profile, characteristics, skills worth more than 0, talents held,
+// wounds and fate points.
+std::string texteFiche(const Joueur& joueur);
 
 // The sheet's file name for a character name as it was typed (its UTF-8 bytes,
 // so that different names give different files): each '/' and NUL byte made
