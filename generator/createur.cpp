@@ -32,12 +32,11 @@ bool Createur::menu(const char* const* libelles, std::size_t nombre, int& repons
 bool Createur::confirmer(const char* repeter)
 {
     ecran << "1)Confirmer" << std::endl << texte(repeter) << std::endl << "Choix:";
-    return repondre(choix, 1, 2);
+    return repondre(choix, CONFIRMER, REPETER);
 }
 
 int Createur::executer()
 {
-    constexpr int RECOMMENCER = 2;
     do {
         ecran << "VESPERINE GENERATOR" << std::endl << std::endl;
         const bool fini = etapeMonde() && etapeCaracteristiques() && etapeCarriere() && etapeBlessures() &&

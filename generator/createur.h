@@ -60,7 +60,8 @@ private:
     // false when the input ends. REQUIRES: `libelles` holds `nombre` texts, at least one.
     bool menu(const char* const* libelles, std::size_t nombre, int& reponse,
               const std::string& relance = std::string());
-    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer, 1 or 2, in `choix`.
+    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer,
+    // CONFIRMER or REPETER, in `choix`.
     bool confirmer(const char* repeter);
     // Reads an answer from min to max into `cible`, writing `relance` again after
     // each refused one; false when the input ends. REQUIRES: min <= max.
@@ -79,8 +80,19 @@ private:
     Joueur joueur;  // one for the whole run: a restart reuses it, setMonde and setCarriere reset it
     // The answer to every numbered question but the homeworld and career menus:
     // confirm or repeat, option picks, profile menus, end menu. One variable for
-    // all, never reset: after the end menu, 2 starts a new pass.
+    // all, never reset: after the end menu, RECOMMENCER starts a new pass.
     int choix = 0;
+    // What `choix` is compared with. A two-way question: "1)Confirmer", or the
+    // step again ("2)Retour", "2)Retirer les caractéristiques", "2)Relancer").
+    static constexpr int CONFIRMER = 1;
+    static constexpr int REPETER = 2;
+    // A career's option pick: "1)..." keeps the first alternative, "2)..." the second.
+    static constexpr int PREMIERE_ALTERNATIVE = 1;
+    static constexpr int SECONDE_ALTERNATIVE = 2;
+    // The end menu: "1)Quitter et enregistrer personnage", "2)Recommencer personnage", "3)Quitter".
+    static constexpr int ENREGISTRER = 1;
+    static constexpr int RECOMMENCER = 2;
+    static constexpr int QUITTER = 3;
 };
 
 // A program text, written in UTF-8 here, as the Windows-1252 the dialogue writes.

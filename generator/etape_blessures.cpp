@@ -14,7 +14,7 @@ bool Createur::etapeBlessures()
         if (!confirmer("2)Relancer")) {
             return false;
         }
-    } while (choix == 2);
+    } while (choix == REPETER);
     // A new character starts unhurt.
     joueur.etat.setBlessureMaximum(static_cast<unsigned int>(blessures));
     joueur.etat.setBlessureActuelle(static_cast<unsigned int>(blessures));

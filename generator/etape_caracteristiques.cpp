@@ -30,7 +30,7 @@ bool Createur::etapeCaracteristiques()
             return false;
         }
         ecran << std::endl;
-    } while (choix == 2);
+    } while (choix == REPETER);
     for (int k = CC; k <= SOC; ++k) {
         joueur.setCaracteristique(static_cast<caracteristique>(k), static_cast<unsigned int>(tirage[k]));
     }

@@ -116,7 +116,7 @@ bool Createur::etapeCarriere()
         if (!confirmer("2)Retour")) {
             return false;
         }
-    } while (choix == 2);
+    } while (choix == REPETER);
     joueur.setCarriere(reponse - 1);
     return optionsCarriere();
 }
@@ -137,10 +137,10 @@ bool Createur::choisirOption(const OptionCarriere& o)
 {
     ecran << std::endl << texte(o.titre) << std::endl << texte(o.option1) << std::endl;
     ecran << texte(o.option2) << std::endl << o.invite;
-    if (!repondre(choix, 1, 2)) {
+    if (!repondre(choix, PREMIERE_ALTERNATIVE, SECONDE_ALTERNATIVE)) {
         return false;
     }
-    const int rendue = choix == 1 ? o.alternative2 : o.alternative1;
+    const int rendue = choix == PREMIERE_ALTERNATIVE ? o.alternative2 : o.alternative1;
     if (o.estTalent) {
         joueur.setTalent(static_cast<talent>(rendue), SANS_TALENT);
     } else {

@@ -17,7 +17,7 @@ bool Createur::etapeDestin()
         if (!confirmer("2)Relancer")) {
             return false;
         }
-    } while (choix == 2);
+    } while (choix == REPETER);
     joueur.etat.setDestin(static_cast<unsigned int>(destin));
     return true;
 }

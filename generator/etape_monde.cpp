@@ -28,10 +28,10 @@ bool Createur::etapeMonde()
         const char* nom = nomMondeAffiche(static_cast<monde>(reponse - 1));
         ecran << std::endl << std::endl << "Monde choisi:" << texte(nom) << std::endl << std::endl;
         ecran << "1)Confirmer" << std::endl << "2)Retour" << std::endl << std::endl << "Choix:";
-        if (!repondre(choix, 1, 2)) {
+        if (!repondre(choix, CONFIRMER, REPETER)) {
             return false;
         }
-    } while (choix == 2);
+    } while (choix == REPETER);
     joueur.setMonde(static_cast<monde>(reponse - 1));
     return true;
 }

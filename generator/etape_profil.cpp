@@ -19,7 +19,7 @@ bool Createur::etapeProfil()
         if (!questionnaire(reponses)) {
             return false;
         }
-    } while (choix == 2);
+    } while (choix == REPETER);
     ecran << std::endl << std::endl;
     joueur.profil = reponses;
     return true;

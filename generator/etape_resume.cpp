@@ -23,10 +23,10 @@ bool Createur::menuFin()
     for (;;) {
         ecran << lignes << std::flush;
         // Any refused answer brings the three lines back.
-        if (!repondre(choix, 1, 3, lignes)) {
+        if (!repondre(choix, ENREGISTRER, QUITTER, lignes)) {
             return false;
         }
-        if (choix != 1 || enregistrer()) {
+        if (choix != ENREGISTRER || enregistrer()) {
             return true;
         }
     }
