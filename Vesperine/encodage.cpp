@@ -26,12 +26,16 @@ char octetWindows1252(std::uint32_t point)
 
 bool suite(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-// Length of the valid UTF-8 sequence starting at s[i] and its code point, or 0.
+// Length of the valid UTF-8 character starting at s[i] and its code point, or 0.
 std::size_t decoder(const std::string& s, std::size_t i, std::uint32_t& point)
 {
     const auto c0 = static_cast<unsigned char>(s[i]);
     std::size_t longueur = 0;
     std::uint32_t minimum = 0;
+    if (c0 < 0x80) {
+        point = c0;
+        return 1;
+    }
     if (c0 >= 0xC2 && c0 <= 0xDF) {
         longueur = 2;
         point = c0 & 0x1Fu;
@@ -66,17 +70,22 @@ std::size_t decoder(const std::string& s, std::size_t i, std::uint32_t& point)
 
 }  // namespace
 
+std::size_t longueurCaractereUtf8(const std::string& s, std::size_t i)
+{
+    std::uint32_t point = 0;
+    return decoder(s, i, point);
+}
+
 std::string versWindows1252(const std::string& utf8)
 {
     std::string resultat;
     resultat.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
         std::uint32_t point = 0;
-        const std::size_t longueur = c < 0x80 ? 0 : decoder(utf8, i, point);
+        const std::size_t longueur = decoder(utf8, i, point);
         if (longueur == 0) {
-            resultat += utf8[i];  // ASCII, or a byte that starts no valid sequence
+            resultat += utf8[i];  // a byte that starts no valid character
             ++i;
         } else {
             resultat += octetWindows1252(point);

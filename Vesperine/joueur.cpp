@@ -32,20 +32,20 @@ void Joueur::ajouterCaracteristique(caracteristique k, int delta)
 void Joueur::setMonde(monde m)
 {
     monde_natale = m;
-    if (!dansIntervalle(m, NB_MONDES)) {
+    const EntreeMonde* e = entreeMonde(m);
+    if (e == nullptr) {
         return;  // no homeworld: the sheet keeps what it has
     }
     Initialize();
-    const EntreeMonde& e = CATALOGUE_MONDES[m];
-    for (const ModificationCaracteristique& c : e.caracteristiques) {
+    for (const ModificationCaracteristique& c : e->caracteristiques) {
         ajouterCaracteristique(c.carac, c.delta);
     }
-    for (const skill s : e.competencesDeBase) {
+    for (const skill s : e->competencesDeBase) {
         setCompetence(s, BASE);
     }
     // These shifts last only until the next recomputation of the skill: the
     // characteristics roll wipes them.
-    for (const ModificationCompetence& d : e.decalages) {
+    for (const ModificationCompetence& d : e->decalages) {
         modifCompetence(d.competence, d.delta);
     }
 }

@@ -29,8 +29,9 @@ public:
     unsigned int getTaille() const { return taille; }
     unsigned int getPoid() const { return poid; }
 
-    // Three lines and two empty ones. Sets no alignment of its own: the fill
-    // goes where the stream's current alignment puts it.
+    // Three lines and two empty ones, each value left-aligned in its field (name
+    // 5, sex 10, skin 19, age 5, height 8, weight 5; a longer value is written
+    // whole). The stream's format flags are left as they were found.
     void Afficher(std::ostream& flux = std::cout) const;
 
 private:

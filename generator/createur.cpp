@@ -20,10 +20,10 @@ bool Createur::repondre(int& cible, int min, int max, const std::string& relance
     return reponse.has_value();
 }
 
-bool Createur::menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance)
+bool Createur::menu(const char* const* libelles, std::size_t nombre, int& reponse, const std::string& relance)
 {
     for (std::size_t i = 0; i < nombre; ++i) {
-        ecran << texte(lignes[i]) << std::endl;
+        ecran << i + 1 << ')' << texte(libelles[i]) << std::endl;
     }
     ecran << "Choix:";
     return repondre(reponse, 1, static_cast<int>(nombre), relance);
@@ -32,17 +32,15 @@ bool Createur::menu(const char* const* lignes, std::size_t nombre, int& reponse,
 bool Createur::confirmer(const char* repeter)
 {
     ecran << "1)Confirmer" << std::endl << texte(repeter) << std::endl << "Choix:";
-    return repondre(choix, 1, 2);
+    return repondre(choix, CONFIRMER, REPETER);
 }
 
 int Createur::executer()
 {
-    constexpr int RECOMMENCER = 2;
     do {
-        Passe p;
         ecran << "VESPERINE GENERATOR" << std::endl << std::endl;
-        const bool fini = etapeMonde(p) && etapeCaracteristiques(p) && etapeCarriere(p) && etapeBlessures(p) &&
-                          etapeDestin(p) && etapeProfil(p) && menuFin(p);
+        const bool fini = etapeMonde() && etapeCaracteristiques() && etapeCarriere() && etapeBlessures() &&
+                          etapeDestin() && etapeProfil() && menuFin();
         if (!fini) {
             // The input ended or failed: nothing is saved, and the shell prompt starts on a line of its own.
             ecran << std::endl;

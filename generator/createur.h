@@ -10,31 +10,9 @@
 #include "joueur.h"
 #include "systeme_fichiers.h"
 
-struct MenuApparence;
+struct Apparences;
+struct EntreeMonde;
 struct OptionCarriere;
-
-// The values of one pass of the creation, made anew for each character: the
-// answers and rolls as the dialogue shows them, before (or besides) what the
-// character sheet keeps. The sheet file is written from the profile fields.
-struct Passe {
-    std::string nomMonde;                            // the dialogue's own name of the homeworld, Windows-1252
-    int monde_choisi = 0;                            // menu answer, 1 to NB_MONDES
-    int caracteristiques[NB_CARACTERISTIQUES] = {};  // the roll being shown
-    int carriere_choisi = 0;                         // menu answer, 1 to NB_CARRIERES
-    std::string nomCarriere;                         // the dialogue's own name of the career, Windows-1252
-    int baseBlessures = 0;
-    int blessures = 0;  // base plus one D5
-    int deDestin = 0;   // the D10 thrown for the fate points
-    int destin = 0;
-    std::string nom;
-    std::string sexe;
-    std::string stature;
-    std::string peau;
-    std::string cheveux;
-    int age = 0;
-    int taille = 0;
-    int poid = 0;
-};
 
 // The creation dialogue: one player character, built step by step from the
 // banner to the saved sheet, as often as the user starts again. It runs on any
@@ -59,26 +37,31 @@ public:
 
 private:
     // The steps of one pass, in this order; each answers false when the input
-    // ends before it is done, and true once the user has confirmed it.
-    bool etapeMonde(Passe& p);             // etape_monde.cpp: menu, then Joueur::setMonde
-    bool etapeCaracteristiques(Passe& p);  // etape_caracteristiques.cpp: roll from the homeworld's values
-    bool etapeCarriere(Passe& p);          // etape_carriere.cpp: menu, Joueur::setCarriere, option picks
+    // ends before it is done, and true once the user has confirmed it. What a
+    // step rolls or is answered lives in the step; what it settles goes to `joueur`.
+    bool etapeMonde();             // etape_monde.cpp: menu, then Joueur::setMonde
+    bool etapeCaracteristiques();  // etape_caracteristiques.cpp: roll from the homeworld's values
+    bool etapeCarriere();          // etape_carriere.cpp: menu, Joueur::setCarriere, option picks
     bool optionsCarriere();
     bool choisirOption(const OptionCarriere& o);
-    bool etapeBlessures(Passe& p);  // etape_blessures.cpp: homeworld base plus a D5
-    bool etapeDestin(Passe& p);     // etape_destin.cpp: a D10 against the homeworld's table
-    bool etapeProfil(Passe& p);     // etape_profil.cpp: the questionnaire until confirmed
-    bool questionnaire(Passe& p);
-    // A stature, skin or hair menu of the player's homeworld; stores the chosen text in `champ`.
-    bool choixApparence(const char* titre, const MenuApparence* menus, bool relancerInvite, std::string& champ);
+    bool etapeBlessures();  // etape_blessures.cpp: homeworld base plus a D5
+    bool etapeDestin();     // etape_destin.cpp: a D10 against the homeworld's table
+    bool etapeProfil();     // etape_profil.cpp: the questionnaire until confirmed
+    // One run of the questionnaire into `reponses`, up to the confirmation.
+    bool questionnaire(Profil& reponses);
+    // The homeworld's stature, skin or hair menu (`sorte`); the chosen look's text
+    // goes into `champ`. Without a homeworld "ERREUR", nothing read, `champ` unchanged.
+    bool choixApparence(const char* titre, Apparences EntreeMonde::*sorte, bool relancerInvite, std::string& champ);
     void resume();  // etape_resume.cpp: summary, end menu, save
-    bool menuFin(const Passe& p);
+    bool menuFin();
 
-    // Writes the option lines of a menu (UTF-8 texts) and "Choix:", then reads an
-    // answer from 1 to their number into `reponse`; false when the input ends.
-    // REQUIRES: `lignes` holds `nombre` texts, at least one.
-    bool menu(const char* const* lignes, std::size_t nombre, int& reponse, const std::string& relance = std::string());
-    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer, 1 or 2, in `choix`.
+    // Writes the options of a menu, each as its number, ')' and its label (UTF-8),
+    // then "Choix:", and reads an answer from 1 to their number into `reponse`;
+    // false when the input ends. REQUIRES: `libelles` holds `nombre` texts, at least one.
+    bool menu(const char* const* libelles, std::size_t nombre, int& reponse,
+              const std::string& relance = std::string());
+    // "1)Confirmer", the line that repeats the step, "Choix:", and the answer,
+    // CONFIRMER or REPETER, in `choix`.
     bool confirmer(const char* repeter);
     // Reads an answer from min to max into `cible`, writing `relance` again after
     // each refused one; false when the input ends. REQUIRES: min <= max.
@@ -87,7 +70,7 @@ private:
     // Appends the sheet whole, or not at all, to its file in `dossier` (named after
     // the name as typed, see nomFichierFiche); on failure says why on `erreurs`
     // and answers false.
-    bool enregistrer(const Passe& p);
+    bool enregistrer();
 
     Console console;
     std::ostream& ecran;  // the console's output: Windows-1252 text, converted on the way out
@@ -97,8 +80,19 @@ private:
     Joueur joueur;  // one for the whole run: a restart reuses it, setMonde and setCarriere reset it
     // The answer to every numbered question but the homeworld and career menus:
     // confirm or repeat, option picks, profile menus, end menu. One variable for
-    // all, never reset: after the end menu, 2 starts a new pass.
+    // all, never reset: after the end menu, RECOMMENCER starts a new pass.
     int choix = 0;
+    // What `choix` is compared with. A two-way question: "1)Confirmer", or the
+    // step again ("2)Retour", "2)Retirer les caractéristiques", "2)Relancer").
+    static constexpr int CONFIRMER = 1;
+    static constexpr int REPETER = 2;
+    // A career's option pick: "1)..." keeps the first alternative, "2)..." the second.
+    static constexpr int PREMIERE_ALTERNATIVE = 1;
+    static constexpr int SECONDE_ALTERNATIVE = 2;
+    // The end menu: "1)Quitter et enregistrer personnage", "2)Recommencer personnage", "3)Quitter".
+    static constexpr int ENREGISTRER = 1;
+    static constexpr int RECOMMENCER = 2;
+    static constexpr int QUITTER = 3;
 };
 
 // A program text, written in UTF-8 here, as the Windows-1252 the dialogue writes.

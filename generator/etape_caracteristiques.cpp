@@ -2,20 +2,20 @@
 #include "des.h"
 #include "tableaux.h"
 
-bool Createur::etapeCaracteristiques(Passe& p)
+bool Createur::etapeCaracteristiques()
 {
+    int tirage[NB_CARACTERISTIQUES] = {};  // the roll being shown
     do {
         // Every roll starts again from what the homeworld left: rolls never add up.
         int depart[NB_CARACTERISTIQUES];
         for (int k = CC; k <= SOC; ++k) {
             depart[k] = static_cast<int>(joueur.getCaracteristique(static_cast<caracteristique>(k)));
-            p.caracteristiques[k] = depart[k];
+            tirage[k] = depart[k];
         }
-        ecran << std::left;  // and so it stays for the rest of the run
         ecran << enTeteCaracteristiques() << std::endl << ligneCaracteristiques(depart);
         ecran << std::endl << std::endl << "Tirage des caracteristiques:" << std::endl << std::endl;
         for (int k = CC; k <= SOC; ++k) {
-            p.caracteristiques[k] += 2 * D10();
+            tirage[k] += 2 * D10();
             // The countdown shows each die as it lands, about a second apart.
             if (k < SOC) {
                 ecran << SOC - k << '.' << std::flush;
@@ -24,15 +24,15 @@ bool Createur::etapeCaracteristiques(Passe& p)
             }
         }
         ecran << std::endl << std::endl << texte("Caracteristiques tiré:") << std::endl << std::endl;
-        ecran << enTeteCaracteristiques() << std::endl << ligneCaracteristiques(p.caracteristiques);
+        ecran << enTeteCaracteristiques() << std::endl << ligneCaracteristiques(tirage);
         ecran << std::endl << std::endl;
         if (!confirmer("2)Retirer les caractéristiques")) {
             return false;
         }
         ecran << std::endl;
-    } while (choix == 2);
+    } while (choix == REPETER);
     for (int k = CC; k <= SOC; ++k) {
-        joueur.setCaracteristique(static_cast<caracteristique>(k), static_cast<unsigned int>(p.caracteristiques[k]));
+        joueur.setCaracteristique(static_cast<caracteristique>(k), static_cast<unsigned int>(tirage[k]));
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "createur.h"
+#include "noms_affiches.h"
 #include "table.h"
 
 // One option pick of a career: both alternatives were granted by the career,
@@ -18,13 +19,13 @@ struct OptionCarriere {
 
 namespace {
 
-// Menu line and name shown once chosen, for answers 1 to 8 (ADEPTE to TECHNOPRETRE).
-// The dialogue's own spellings, not Joueur::getCarriere's.
-const char* const MENU_CARRIERES[] = {"1)Adepte",         "2)Arbitrator",      "3)Assassin", "4)Ecclésiaste",
-                                      "5)Garde impérial", "6)Psyker impérial", "7)Racaille", "8)Technoprêtre"};
+// Menu label and name shown once chosen, ADEPTE to TECHNOPRETRE: the dialogue's
+// own spellings, not Joueur::getCarriere's.
+const char* const LIBELLES_CARRIERES[] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclésiaste",
+                                          "Garde impérial", "Psyker impérial", "Racaille", "Technoprêtre"};
 const char* const NOMS_CARRIERES[] = {"Adepte",         "Arbitrator",      "Assassin", "Ecclesiaste",
                                       "Garde impérial", "Psyker impérial", "Racaille", "Technoprêtre"};
-static_assert(std::size(MENU_CARRIERES) == NB_CARRIERES, "one menu line per career");
+static_assert(std::size(LIBELLES_CARRIERES) == NB_CARRIERES, "one menu label per career");
 static_assert(std::size(NOMS_CARRIERES) == NB_CARRIERES, "one name per career");
 
 // The option picks of each career, in the order they are asked.
@@ -100,20 +101,23 @@ static_assert(clesEnOrdre(OPTIONS), "row i carries key i");
 
 }  // namespace
 
-bool Createur::etapeCarriere(Passe& p)
+const char* nomCarriereAffiche(carriere c) { return nomIndexe(NOMS_CARRIERES, c, ""); }
+
+bool Createur::etapeCarriere()
 {
+    int reponse = 0;  // 1 to NB_CARRIERES, in `carriere` order
     do {
         ecran << std::endl << "PLAN DE CARRIERE" << std::endl << std::endl;
-        if (!menu(MENU_CARRIERES, std::size(MENU_CARRIERES), p.carriere_choisi)) {
+        if (!menu(LIBELLES_CARRIERES, std::size(LIBELLES_CARRIERES), reponse)) {
             return false;
         }
-        p.nomCarriere = texte(NOMS_CARRIERES[p.carriere_choisi - 1]);
-        ecran << std::endl << "Carriere choisi:" << p.nomCarriere << std::endl << std::endl;
+        const char* nom = nomCarriereAffiche(static_cast<carriere>(reponse - 1));
+        ecran << std::endl << "Carriere choisi:" << texte(nom) << std::endl << std::endl;
         if (!confirmer("2)Retour")) {
             return false;
         }
-    } while (choix == 2);
-    joueur.setCarriere(p.carriere_choisi - 1);
+    } while (choix == REPETER);
+    joueur.setCarriere(reponse - 1);
     return optionsCarriere();
 }
 
@@ -133,10 +137,10 @@ bool Createur::choisirOption(const OptionCarriere& o)
 {
     ecran << std::endl << texte(o.titre) << std::endl << texte(o.option1) << std::endl;
     ecran << texte(o.option2) << std::endl << o.invite;
-    if (!repondre(choix, 1, 2)) {
+    if (!repondre(choix, PREMIERE_ALTERNATIVE, SECONDE_ALTERNATIVE)) {
         return false;
     }
-    const int rendue = choix == 1 ? o.alternative2 : o.alternative1;
+    const int rendue = choix == PREMIERE_ALTERNATIVE ? o.alternative2 : o.alternative1;
     if (o.estTalent) {
         joueur.setTalent(static_cast<talent>(rendue), SANS_TALENT);
     } else {

@@ -1,32 +1,37 @@
 #include <iterator>
 
 #include "createur.h"
+#include "noms_affiches.h"
+#include "table.h"
 
 namespace {
 
-// Menu line and name shown once chosen, for answers 1 to 4 (HORS_MONDE to MONDE_SAUVAGE).
-// The dialogue's own spellings, not Joueur::getMonde's.
-const char* const MENU_MONDES[] = {"1)Hors-monde", "2)Monde impérial", "3)Monde ruche", "4)Monde sauvage"};
+// Menu label and name shown once chosen, HORS_MONDE to MONDE_SAUVAGE: the
+// dialogue's own spellings, not Joueur::getMonde's.
+const char* const LIBELLES_MONDES[] = {"Hors-monde", "Monde impérial", "Monde ruche", "Monde sauvage"};
 const char* const NOMS_MONDES[] = {"Hors-monde", "Monde impérial", "Monde-ruche", "Monde sauvage"};
-static_assert(std::size(MENU_MONDES) == NB_MONDES, "one menu line per homeworld");
+static_assert(std::size(LIBELLES_MONDES) == NB_MONDES, "one menu label per homeworld");
 static_assert(std::size(NOMS_MONDES) == NB_MONDES, "one name per homeworld");
 
 }  // namespace
 
-bool Createur::etapeMonde(Passe& p)
+const char* nomMondeAffiche(monde m) { return nomIndexe(NOMS_MONDES, m, ""); }
+
+bool Createur::etapeMonde()
 {
+    int reponse = 0;  // 1 to NB_MONDES, in `monde` order
     do {
         ecran << "CHOIX DU MONDE D'ORIGINE" << std::endl << std::endl;
-        if (!menu(MENU_MONDES, std::size(MENU_MONDES), p.monde_choisi)) {
+        if (!menu(LIBELLES_MONDES, std::size(LIBELLES_MONDES), reponse)) {
             return false;
         }
-        p.nomMonde = texte(NOMS_MONDES[p.monde_choisi - 1]);
-        ecran << std::endl << std::endl << "Monde choisi:" << p.nomMonde << std::endl << std::endl;
+        const char* nom = nomMondeAffiche(static_cast<monde>(reponse - 1));
+        ecran << std::endl << std::endl << "Monde choisi:" << texte(nom) << std::endl << std::endl;
         ecran << "1)Confirmer" << std::endl << "2)Retour" << std::endl << std::endl << "Choix:";
-        if (!repondre(choix, 1, 2)) {
+        if (!repondre(choix, CONFIRMER, REPETER)) {
             return false;
         }
-    } while (choix == 2);
-    joueur.setMonde(static_cast<monde>(p.monde_choisi - 1));
+    } while (choix == REPETER);
+    joueur.setMonde(static_cast<monde>(reponse - 1));
     return true;
 }

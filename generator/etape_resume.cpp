@@ -16,23 +16,23 @@ void Createur::resume()
     ecran << std::endl << "Points de destins:" << joueur.etat.getDestin() << std::endl;
 }
 
-bool Createur::menuFin(const Passe& p)
+bool Createur::menuFin()
 {
     resume();
     const std::string lignes = "1)Quitter et enregistrer personnage\n2)Recommencer personnage\n3)Quitter\n";
     for (;;) {
         ecran << lignes << std::flush;
         // Any refused answer brings the three lines back.
-        if (!repondre(choix, 1, 3, lignes)) {
+        if (!repondre(choix, ENREGISTRER, QUITTER, lignes)) {
             return false;
         }
-        if (choix != 1 || enregistrer(p)) {
+        if (choix != ENREGISTRER || enregistrer()) {
             return true;
         }
     }
 }
 
-bool Createur::enregistrer(const Passe& p)
+bool Createur::enregistrer()
 {
     // The file is named after the name as it was typed; the sheet holds it in Windows-1252.
     std::string nomTape = console.dernierMotTape();
@@ -41,7 +41,7 @@ bool Createur::enregistrer(const Passe& p)
     }
     const std::string fichier = nomFichierFiche(nomTape);
     const std::string chemin = dossier.empty() ? fichier : dossier + "/" + fichier;
-    const std::optional<std::string> raison = ajouterEntier(systeme, chemin, texteFiche(joueur, p));
+    const std::optional<std::string> raison = ajouterEntier(systeme, chemin, texteFiche(joueur));
     if (!raison) {
         return true;
     }

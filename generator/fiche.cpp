@@ -1,19 +1,22 @@
 #include "fiche.h"
 
+#include <algorithm>
 #include <iomanip>
 #include <sstream>
 
-#include "createur.h"
+#include "encodage.h"
 #include "tableaux.h"
 
-std::string texteFiche(const Joueur& joueur, const Passe& p)
+std::string texteFiche(const Joueur& joueur)
 {
+    const Profil& p = joueur.profil;
     std::ostringstream f;
     f << std::left;
-    f << "Nom:" << std::setw(15) << p.nom << "Sexe:" << std::setw(10) << p.sexe << "Stature:" << p.stature << '\n';
-    f << "Peau:" << std::setw(8) << p.peau << "Cheveux:" << p.cheveux << '\n';
-    f << "Age:" << std::setw(5) << p.age << "Taille:" << std::setw(8) << p.taille << "Poid:" << std::setw(5) << p.poid
-      << '\n';
+    f << "Nom:" << std::setw(15) << p.getNom() << "Sexe:" << std::setw(10) << p.getSexe()
+      << "Stature:" << p.getStature() << '\n';
+    f << "Peau:" << std::setw(8) << p.getPeau() << "Cheveux:" << p.getCheveux() << '\n';
+    f << "Age:" << std::setw(5) << p.getAge() << "Taille:" << std::setw(8) << p.getTaille() << "Poid:" << std::setw(5)
+      << p.getPoid() << '\n';
     f << enTeteCaracteristiques() << '\n' << ligneCaracteristiques(joueur) << '\n';
     f << "\nCOMPETENCES:\n\n" << lignesCompetences(joueur);
     f << "\n\nTALENTS:\n\n" << lignesTalents(joueur);
@@ -22,34 +25,14 @@ std::string texteFiche(const Joueur& joueur, const Passe& p)
     return f.str();
 }
 
-namespace {
-
-// The number of bytes of the character that starts at s[i]: a whole UTF-8
-// sequence, or one byte where none starts.
-std::size_t longueurCaractere(const std::string& s, std::size_t i)
-{
-    const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t longueur = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 1;
-    if (longueur == 1 || i + longueur > s.size()) {
-        return 1;
-    }
-    for (std::size_t k = 1; k < longueur; ++k) {
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-            return 1;
-        }
-    }
-    return longueur;
-}
-
-}  // namespace
-
 std::string nomFichierFiche(const std::string& nomTape)
 {
     const std::string suffixe = ".pdf";
     constexpr std::size_t NOM_FICHIER_MAX = 255;  // bytes, on the usual file systems
     std::string fichier;
     for (std::size_t i = 0; i < nomTape.size();) {
-        const std::size_t n = longueurCaractere(nomTape, i);
+        // A byte that starts no UTF-8 character counts alone.
+        const std::size_t n = std::max<std::size_t>(longueurCaractereUtf8(nomTape, i), 1);
         if (fichier.size() + n + suffixe.size() > NOM_FICHIER_MAX) {
             break;
         }

@@ -5,16 +5,17 @@
 
 #include "joueur.h"
 
-struct Passe;
-
-// The character sheet, in Windows-1252, as it is appended to its file.
-std::string texteFiche(const Joueur& joueur, const Passe& p);
+// The character sheet of `joueur`, in Windows-1252, as it is appended to its
+// file: its profile, characteristics, skills worth more than 0, talents held,
+// wounds and fate points.
+std::string texteFiche(const Joueur& joueur);
 
 // The sheet's file name for a character name as it was typed (its UTF-8 bytes,
 // so that different names give different files): each '/' and NUL byte made
 // '_', a leading '.' made '_', then ".pdf". A name too long for a file name is
-// cut at a character boundary so that the whole fits in 255 bytes. The result
-// can only name a plain file of the directory it is opened in.
+// cut before a whole UTF-8 character (a byte that starts none counts alone) so
+// that the whole fits in 255 bytes. The result can only name a plain file of
+// the directory it is opened in.
 std::string nomFichierFiche(const std::string& nomTape);
 
 #endif

@@ -10,27 +10,30 @@
 #include "encodage.h"
 #include "joueur.h"
 
-// Afficher on a left-aligned stream, as the summary calls it, and on standard
-// output by default, whose alignment puts the fill first.
+// Afficher left-aligns every value, on standard output by default and on a
+// stream set to right alignment, and leaves each stream's flags as it found them.
 TEST(Profil, AfficherAuxLargeursExactes)
 {
     Profil p;
     std::ostringstream capture;
     std::streambuf* ancien = std::cout.rdbuf(capture.rdbuf());
+    const std::ios_base::fmtflags drapeaux = std::cout.flags();
     p.Afficher();
     std::cout.rdbuf(ancien);
+    EXPECT_EQ(std::cout.flags(), drapeaux);
     EXPECT_EQ(capture.str(), "Nom:     Sexe:          Stature:\nPeau:                   Cheveux:\n"
-                             "Age:   18Taille:     150Poid:   40\n\n\n");
+                             "Age:18   Taille:150     Poid:40   \n\n\n");
     p.setNom("Zo\351");  // three bytes, filled to five
     p.setSexe("Femme");
     p.setPeau("Tres tres sombre et burinee");  // wider than its field: printed whole
     p.setCheveux("Noirs");
     p.setTaille(123456789);
-    std::ostringstream aGauche;
-    aGauche << std::left;
-    p.Afficher(aGauche);
-    EXPECT_EQ(aGauche.str(), "Nom:Zo\351  Sexe:Femme     Stature:\nPeau:Tres tres sombre et burineeCheveux:Noirs\n"
+    std::ostringstream aDroite;
+    aDroite << std::right;
+    p.Afficher(aDroite);
+    EXPECT_EQ(aDroite.str(), "Nom:Zo\351  Sexe:Femme     Stature:\nPeau:Tres tres sombre et burineeCheveux:Noirs\n"
                              "Age:18   Taille:123456789Poid:40   \n\n\n");
+    EXPECT_EQ(aDroite.flags() & std::ios_base::adjustfield, std::ios_base::right);
 }
 
 // UTF-8 to Windows-1252 and back: Latin-1 accents and every character of the block 0x80
