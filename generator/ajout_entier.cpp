@@ -5,38 +5,9 @@
 #include <cstring>
 #include <fcntl.h>
 
+#include "signaux_retenus.h"
+
 namespace {
-
-// For its lifetime: the termination signals wait, and SIGXFSZ is ignored so that
-// a write past the file-size limit fails with EFBIG. Both are put back as they
-// were on leaving, which delivers a signal that came meanwhile.
-class SignauxRetenus {
-public:
-    SignauxRetenus()
-    {
-        sigset_t retenus;
-        sigemptyset(&retenus);
-        for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-            sigaddset(&retenus, s);
-        }
-        sigprocmask(SIG_BLOCK, &retenus, &masqueAvant);
-        struct sigaction ignorer = {};
-        ignorer.sa_handler = SIG_IGN;  // NOLINT(cppcoreguidelines-pro-type-union-access)
-        sigemptyset(&ignorer.sa_mask);
-        sigaction(SIGXFSZ, &ignorer, &tailleAvant);
-    }
-    ~SignauxRetenus()
-    {
-        sigaction(SIGXFSZ, &tailleAvant, nullptr);
-        sigprocmask(SIG_SETMASK, &masqueAvant, nullptr);
-    }
-    SignauxRetenus(const SignauxRetenus&) = delete;
-    SignauxRetenus& operator=(const SignauxRetenus&) = delete;
-
-private:
-    sigset_t masqueAvant = {};
-    struct sigaction tailleAvant = {};
-};
 
 // Write only, at the end, never through a link, never waiting for a FIFO's reader.
 constexpr int DRAPEAUX = O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
@@ -77,25 +48,6 @@ Fichier ouvrir(SystemeFichiers& systeme, const std::string& chemin)
         }
     }
     return {-1, false};
-}
-
-// Writes everything, going on after short writes and interruptions; 0 or the error.
-int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu)
-{
-    std::size_t fait = 0;
-    while (fait < contenu.size()) {
-        const ssize_t n = systeme.ecrire(fd, contenu.data() + fait, contenu.size() - fait);
-        if (n < 0 && errno != EINTR) {
-            return errno;
-        }
-        if (n == 0) {
-            return EIO;  // a regular file that takes nothing would loop for ever
-        }
-        if (n > 0) {
-            fait += static_cast<std::size_t>(n);
-        }
-    }
-    return 0;
 }
 
 // Takes back what a failed save added: removes the file it created, or cuts the

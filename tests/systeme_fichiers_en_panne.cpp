@@ -16,9 +16,10 @@ const std::map<std::string, int> EFFETS = {{"ENOSPC", ENOSPC},  {"EIO", EIO},   
 }  // namespace
 
 SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description)
-    : reel(systemeFichiersReel()), appels{{"ouverture", 0},       {"etat", 0},       {"ecriture", 0},
-                                          {"synchronisation", 0}, {"troncature", 0}, {"fermeture", 0},
-                                          {"suppression", 0}}
+    : reel(systemeFichiersReel()), appels{
+                                       {"ouverture", 0},       {"etat", 0},       {"ecriture", 0},  {"lecture", 0},
+                                       {"synchronisation", 0}, {"troncature", 0}, {"fermeture", 0}, {"suppression", 0},
+                                       {"renommage", 0}}
 {
     std::istringstream lignes(description);
     for (std::string ligne; std::getline(lignes, ligne);) {
@@ -77,6 +78,11 @@ ssize_t SystemeFichiersEnPanne::ecrire(int fd, const char* octets, std::size_t t
     return reel.ecrire(fd, octets, courte && taille > 1 ? taille / 2 : taille);
 }
 
+ssize_t SystemeFichiersEnPanne::lire(int fd, char* octets, std::size_t taille)
+{
+    return passe("lecture") ? reel.lire(fd, octets, taille) : -1;
+}
+
 int SystemeFichiersEnPanne::synchroniser(int fd) { return passe("synchronisation") ? reel.synchroniser(fd) : -1; }
 
 int SystemeFichiersEnPanne::tronquer(int fd, off_t taille)
@@ -99,4 +105,9 @@ int SystemeFichiersEnPanne::fermer(int fd)
 int SystemeFichiersEnPanne::supprimer(const std::string& chemin)
 {
     return passe("suppression") ? reel.supprimer(chemin) : -1;
+}
+
+int SystemeFichiersEnPanne::renommer(const std::string& de, const std::string& vers)
+{
+    return passe("renommage") ? reel.renommer(de, vers) : -1;
 }

@@ -17,8 +17,8 @@
 //   fermeture 1 EIO      the first close closes, then answers EIO (as Linux does)
 //   ecriture 1 SIGTERM   SIGTERM is raised at the first write, which then goes on
 //
-// Operations: ouverture, etat, ecriture, synchronisation, troncature, fermeture,
-// suppression. A call may have several lines: its signals come first. Errors are
+// Operations: ouverture, etat, ecriture, lecture, synchronisation, troncature,
+// fermeture, suppression, renommage. A call may have several lines: its signals come first. Errors are
 // named as in <cerrno> (ENOSPC, EIO, EFBIG, EDQUOT, EINTR, EACCES, EROFS);
 // signals are SIGINT, SIGTERM, SIGHUP and SIGQUIT. A line that names anything
 // else throws std::invalid_argument.
@@ -29,10 +29,12 @@ public:
     int ouvrir(const std::string& chemin, int drapeaux, mode_t mode) override;
     int etat(int fd, struct stat& resultat) override;
     ssize_t ecrire(int fd, const char* octets, std::size_t taille) override;
+    ssize_t lire(int fd, char* octets, std::size_t taille) override;
     int synchroniser(int fd) override;
     int tronquer(int fd, off_t taille) override;
     int fermer(int fd) override;
     int supprimer(const std::string& chemin) override;
+    int renommer(const std::string& de, const std::string& vers) override;
 
 private:
     struct Effets {
