@@ -345,14 +345,14 @@ void Document::liste(const std::string& titreUtf8, const std::vector<std::pair<s
         y -= HAUTEUR_LIGNE + ESPACE;
         return;
     }
-    for (std::size_t i = 0; i < lignes.size();) {
+    for (std::size_t i = 0; i < lignes.size() && !tropDePages;) {
         if (i > 0) {
             suite();
             titre(titreUtf8 + " (suite)");
         }
         // The rows that fit below, fewer when all the rest fits: columns of equal length.
         const std::size_t reste = lignes.size() - i;
-        const auto tiennent = static_cast<std::size_t>((y - BAS + 0.01F) / HAUTEUR_LIGNE);
+        const auto tiennent = static_cast<std::size_t>(std::max(0.0F, y - BAS + 0.01F) / HAUTEUR_LIGNE);
         const std::size_t rangees = std::max<std::size_t>(1, std::min(tiennent, (reste + COLONNES - 1) / COLONNES));
         for (std::size_t k = 0; k < rangees * COLONNES && i + k < lignes.size(); ++k) {
             const auto& [nomLigne, valeur] = lignes[i + k];
