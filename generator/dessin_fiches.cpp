@@ -190,11 +190,17 @@ void Document::texte(float x, float y0, float place, HPDF_Font police, float tai
         l = largeur(police, octets, taille);
     }
     if (l > place) {
+        // The longest beginning that fits with "…" after it (widths only grow with the length).
         const std::string fin(1, POINTS_DE_SUSPENSION);
-        HPDF_REAL pris = 0;
-        const HPDF_UINT garde =
-            HPDF_Font_MeasureText(police, reinterpret_cast<const HPDF_BYTE*>(octets.data()), octets.size(),
-                                  place - largeur(police, fin, taille), taille, 0, 0, HPDF_FALSE, &pris);
+        std::size_t garde = 0;
+        for (std::size_t haut = octets.size(); garde < haut;) {
+            const std::size_t milieu = (garde + haut + 1) / 2;
+            if (largeur(police, octets.substr(0, milieu) + fin, taille) <= place) {
+                garde = milieu;
+            } else {
+                haut = milieu - 1;
+            }
+        }
         octets = octets.substr(0, garde) + fin;
         l = largeur(police, octets, taille);
     }
