@@ -1,6 +1,6 @@
 // The entry point of the module vesperine-pdf, which the program loads only to
 // print: the rest of the program never links the PDF library. Nothing may
-// leave it by an exception.
+// leave it by an exception. module_dessin.map keeps every other symbol local.
 #include <new>
 #include <type_traits>
 
@@ -20,8 +20,8 @@ void dire(std::string& raison, const char* texte) noexcept
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) bool
-vesperine_dessiner_fiches(const std::vector<Fiche>& fiches, std::int64_t date, std::string& pdf, std::string& raison)
+extern "C" bool vesperine_dessiner_fiches(const std::vector<Fiche>& fiches, std::int64_t date, std::string& pdf,
+                                          std::string& raison)
 {
     try {
         return dessinerFiches(fiches, date, pdf, raison);
