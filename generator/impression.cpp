@@ -41,7 +41,9 @@ private:
     std::array<char, 16384> tampon = {};
 };
 
-// lireFichierFiches, which also gives the file's identity in `identite`.
+// The sheets of the file `chemin` (see lireFiches) and its identity, or why not:
+// a missing file, a directory, a FIFO or a device (refused without waiting), a
+// read error, or the line where reading stopped.
 LectureFiches lire(SystemeFichiers& systeme, const std::string& chemin, struct stat& identite)
 {
     LectureFiches lecture;
@@ -119,12 +121,6 @@ std::optional<std::int64_t> dateImpression(const char* sourceDateEpoch, std::str
         }
     }
     return date;
-}
-
-LectureFiches lireFichierFiches(SystemeFichiers& systeme, const std::string& chemin)
-{
-    struct stat identite = {};
-    return lire(systeme, chemin, identite);
 }
 
 std::optional<Imprimeur> imprimeurDuProgramme(std::string& raison)

@@ -27,11 +27,6 @@ std::string nomImprimable(const std::string& fiche);
 // answers nothing, with the reason in `raison`.
 std::optional<std::int64_t> dateImpression(const char* sourceDateEpoch, std::string& raison);
 
-// The sheets of the file `chemin`, read through `systeme` (see lireFiches), or
-// why not: a missing file, a directory, a FIFO or a device (refused without
-// waiting), a read error, or the line where reading stopped.
-LectureFiches lireFichierFiches(SystemeFichiers& systeme, const std::string& chemin);
-
 // How PDFs are made: who draws them, and their date (seconds since 1970).
 struct Imprimeur {
     DessinFiches dessiner = nullptr;

@@ -5,11 +5,6 @@
 
 #include "tableaux.h"
 
-bool operator==(const Fiche::Competence& a, const Fiche::Competence& b)
-{
-    return a.nom == b.nom && a.valeur == b.valeur;
-}
-
 Fiche ficheDuJoueur(const Joueur& joueur, std::string monde, std::string carriere)
 {
     const Profil& profil = joueur.profil;

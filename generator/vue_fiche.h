@@ -34,8 +34,6 @@ struct Fiche {
     unsigned int destin = 0;
 };
 
-bool operator==(const Fiche::Competence& a, const Fiche::Competence& b);
-
 // The sheet of `joueur`: its profile and condition, its characteristics, every
 // skill worth more than 0 and every talent held, in catalogue order; `monde` and
 // `carriere` are the names the dialogue showed (Windows-1252), or empty.

@@ -51,14 +51,7 @@ Joueur joueurComplet()
     for (int t = 0; t < NB_TALENTS; ++t) {
         j.setTalent(static_cast<talent>(t), TALENT_X1);
     }
-    j.profil.setNom("Tout");
-    j.profil.setSexe("Masculin");
-    j.profil.setStature("Osseux");
-    j.profil.setPeau("Claire");
-    j.profil.setCheveux("Roux Carotte");
-    j.etat.setBlessureMaximum(12);
-    j.etat.setBlessureActuelle(12);
-    j.etat.setDestin(3);
+    j.profil.setNom("Tout");  // the rest of the profile and the condition as they start
     return j;
 }
 
@@ -111,12 +104,8 @@ TEST(LectureFiches, ChaqueFicheDesTranscriptsSeRelitALIdentiqueEnLfOuCrLf)
 TEST(LectureFiches, LaVueDuJoueurDonneLaFicheDuDialogue)
 {
     const Joueur j = joueurComplet();
-    Passe p;
+    Passe p;  // the profile's answers, as the questionnaire stores them
     p.nom = j.profil.getNom();
-    p.sexe = j.profil.getSexe();
-    p.stature = j.profil.getStature();
-    p.peau = j.profil.getPeau();
-    p.cheveux = j.profil.getCheveux();
     p.age = 18;
     p.taille = 150;
     p.poid = 40;
