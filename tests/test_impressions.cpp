@@ -10,9 +10,9 @@
 //   panne.txt      faults of the file system, as SystemeFichiersEnPanne reads them
 //   sortie.txt, erreurs.txt, statut.txt   the expected standard output (unless it
 //                  is a PDF), standard error and exit status; empty, empty, 0 when absent
-//   pages/X.txt    for each PDF the run writes, X, the text of its pages as
-//                  `pdftotext -layout` gives it (pages end in a form feed);
-//                  "-.txt" for a PDF written on standard output
+//   pages/X.txt    for each PDF the run writes, X (its path in the directory),
+//                  the text of its pages as `pdftotext -layout` gives it (pages
+//                  end in a form feed); "-.txt" for a PDF on standard output
 //   octets/X       the PDF X byte for byte, with octets/libharu.txt naming the
 //                  library version it was made with; under another version, two
 //                  runs must give the same bytes instead
@@ -138,7 +138,7 @@ void regenerer(const Passage& p)
     ecrireOuRetirer(cas / "statut.txt", std::to_string(p.statut) + "\n", "0\n");
     fs::remove_all(cas / "pages");
     for (const auto& [nom, pdf] : p.pdfs()) {
-        fs::create_directories(cas / "pages");
+        fs::create_directories((cas / "pages" / nom).parent_path());
         ecrireFichier(cas / "pages" / (nom + ".txt"), texteDesPages(pdf));
         if (fs::exists(cas / "octets" / nom)) {
             ecrireFichier(cas / "octets" / nom, pdf);
@@ -171,8 +171,10 @@ TEST(Impression, Cas)
     std::map<std::string, std::string> attendu = p.avant;
     std::set<std::string> pages;
     if (fs::exists(cas / "pages")) {
-        for (const auto& e : fs::directory_iterator(cas / "pages")) {
-            pages.insert(e.path().stem().string());
+        for (const auto& e : fs::recursive_directory_iterator(cas / "pages")) {
+            if (e.is_regular_file()) {
+                pages.insert(e.path().lexically_relative(cas / "pages").replace_extension().string());
+            }
         }
     }
     for (const std::string& nom : pages) {
