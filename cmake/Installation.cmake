@@ -1,6 +1,7 @@
 # Installation under the standard directories, laid out as Debian lays a game:
 #
-#   cmake --install <build> [--prefix <dir>]   the program in games, its page in man6
+#   cmake --install <build> [--prefix <dir>]   the program in games, its page in man6,
+#                                               the drawing module in <libdir>/vesperine
 #
 # The Debian package is built from debian/ with dpkg-buildpackage, which runs this
 # same installation. Included at the end of the root CMakeLists.txt, once every
@@ -27,3 +28,14 @@ add_custom_target(vesperine_page ALL DEPENDS ${VESPERINE_PAGE_GZ})
 set(VESPERINE_INSTALL_GAMESDIR games CACHE PATH "Where the program is installed, under the prefix")
 install(TARGETS vesperine RUNTIME DESTINATION ${VESPERINE_INSTALL_GAMESDIR})
 install(FILES ${VESPERINE_PAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The module that draws PDFs, private to the program. The program finds it from
+# its own directory, by the path between the two, so that any prefix works.
+set(VESPERINE_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/vesperine)
+install(TARGETS vesperine-pdf LIBRARY DESTINATION ${VESPERINE_INSTALL_MODULEDIR})
+cmake_path(ABSOLUTE_PATH VESPERINE_INSTALL_GAMESDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+           OUTPUT_VARIABLE VESPERINE_GAMES_ABSOLU)
+cmake_path(ABSOLUTE_PATH VESPERINE_INSTALL_MODULEDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+           OUTPUT_VARIABLE VESPERINE_MODULE_ABSOLU)
+file(RELATIVE_PATH VESPERINE_MODULE_RELATIF ${VESPERINE_GAMES_ABSOLU} ${VESPERINE_MODULE_ABSOLU})
+target_compile_definitions(vesperine_impression PRIVATE VESPERINE_MODULE_INSTALLE="${VESPERINE_MODULE_RELATIF}")

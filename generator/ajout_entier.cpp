@@ -5,52 +5,9 @@
 #include <cstring>
 #include <fcntl.h>
 
+#include "signaux_retenus.h"
+
 namespace {
-
-// For its lifetime: the termination signals wait, and SIGXFSZ is ignored so that
-// a write past the file-size limit fails with EFBIG. Both are put back as they
-// were on leaving, which delivers a signal that came meanwhile.
-class SignauxRetenus {
-public:
-    SignauxRetenus()
-    {
-        sigset_t retenus;
-        sigemptyset(&retenus);
-        for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-            sigaddset(&retenus, s);
-        }
-        sigprocmask(SIG_BLOCK, &retenus, &masqueAvant);
-        sigprocmask(SIG_SETMASK, nullptr, &masqueRetenu);
-        struct sigaction ignorer = {};
-        ignorer.sa_handler = SIG_IGN;  // NOLINT(cppcoreguidelines-pro-type-union-access)
-        sigemptyset(&ignorer.sa_mask);
-        sigaction(SIGXFSZ, &ignorer, &tailleAvant);
-    }
-    ~SignauxRetenus()
-    {
-        sigaction(SIGXFSZ, &tailleAvant, nullptr);
-        sigprocmask(SIG_SETMASK, &masqueAvant, nullptr);
-    }
-    SignauxRetenus(const SignauxRetenus&) = delete;
-    SignauxRetenus& operator=(const SignauxRetenus&) = delete;
-
-    // For its lifetime the signals are let through again, as they were before.
-    class Lacher {
-    public:
-        explicit Lacher(const SignauxRetenus& s) : signaux(s) { sigprocmask(SIG_SETMASK, &s.masqueAvant, nullptr); }
-        ~Lacher() { sigprocmask(SIG_SETMASK, &signaux.masqueRetenu, nullptr); }
-        Lacher(const Lacher&) = delete;
-        Lacher& operator=(const Lacher&) = delete;
-
-    private:
-        const SignauxRetenus& signaux;
-    };
-
-private:
-    sigset_t masqueAvant = {};
-    sigset_t masqueRetenu = {};
-    struct sigaction tailleAvant = {};
-};
 
 // Write only, at the end, never through a link, never waiting for a FIFO's reader.
 constexpr int DRAPEAUX = O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
@@ -116,7 +73,7 @@ public:
     // Open (creating the file if there is none), lock, check that the name still
     // leads to the locked file, note its size. Nothing, or why the save cannot be made.
     std::optional<std::string> ouvrir(const SignauxRetenus& retenus);
-    // Writes everything, going on after short writes and interruptions; 0 or the error.
+    // Writes everything (see ecrireTout), counting what was written; 0 or the error.
     int ecrire(const std::string& contenu);
     // Syncs the file, then its directory when the save created it; 0 or the error.
     int synchroniser();
@@ -225,20 +182,9 @@ int AjoutProvisoire::verrouiller(const SignauxRetenus& retenus)
 int AjoutProvisoire::ecrire(const std::string& contenu)
 {
     std::size_t fait = 0;
-    while (fait < contenu.size()) {
-        const ssize_t n = systeme.ecrire(fd, contenu.data() + fait, contenu.size() - fait);
-        if (n < 0 && errno != EINTR) {
-            return errno;
-        }
-        if (n == 0) {
-            return EIO;  // a regular file that takes nothing would loop for ever
-        }
-        if (n > 0) {
-            fait += static_cast<std::size_t>(n);
-            ecrit += static_cast<off_t>(n);
-        }
-    }
-    return 0;
+    const int erreur = ecrireTout(systeme, fd, contenu, &fait);
+    ecrit = static_cast<off_t>(fait);
+    return erreur;
 }
 
 int AjoutProvisoire::synchroniser()

@@ -6,14 +6,16 @@
 
 void Createur::resume()
 {
+    // What the sheet holds, in the screen's own layout.
+    const Fiche f = ficheDuJoueur(joueur, "", "");
     joueur.profil.Afficher(ecran);
     ecran << std::endl << std::endl;
     ecran << enTeteCaracteristiques() << std::endl;
-    ecran << ligneCaracteristiques(joueur) << std::endl << std::endl << std::endl;
-    ecran << lignesCompetences(joueur) << std::endl;
-    ecran << lignesTalents(joueur) << std::endl;
-    ecran << "Blessures:" << joueur.etat.getBlessureActuelle() << '/' << joueur.etat.getBlessureMaximum() << std::endl;
-    ecran << std::endl << "Points de destins:" << joueur.etat.getDestin() << std::endl;
+    ecran << ligneCaracteristiques(f.caracteristiques) << std::endl << std::endl << std::endl;
+    ecran << lignesCompetences(f) << std::endl;
+    ecran << lignesTalents(f) << std::endl;
+    ecran << "Blessures:" << f.blessuresActuelles << '/' << f.blessuresMaximum << std::endl;
+    ecran << std::endl << "Points de destins:" << f.destin << std::endl;
 }
 
 bool Createur::menuFin()

@@ -7,23 +7,23 @@
 #include "encodage.h"
 #include "tableaux.h"
 
-std::string texteFiche(const Joueur& joueur)
+std::string texteFiche(const Fiche& f)
 {
-    const Profil& p = joueur.profil;
-    std::ostringstream f;
-    f << std::left;
-    f << "Nom:" << std::setw(15) << p.getNom() << "Sexe:" << std::setw(10) << p.getSexe()
-      << "Stature:" << p.getStature() << '\n';
-    f << "Peau:" << std::setw(8) << p.getPeau() << "Cheveux:" << p.getCheveux() << '\n';
-    f << "Age:" << std::setw(5) << p.getAge() << "Taille:" << std::setw(8) << p.getTaille() << "Poid:" << std::setw(5)
-      << p.getPoid() << '\n';
-    f << enTeteCaracteristiques() << '\n' << ligneCaracteristiques(joueur) << '\n';
-    f << "\nCOMPETENCES:\n\n" << lignesCompetences(joueur);
-    f << "\n\nTALENTS:\n\n" << lignesTalents(joueur);
-    f << "\nBlessures:" << joueur.etat.getBlessureActuelle() << '/' << joueur.etat.getBlessureMaximum() << '\n';
-    f << "\nPoints de destins:" << joueur.etat.getDestin() << '\n';
-    return f.str();
+    std::ostringstream t;
+    t << std::left;
+    t << "Nom:" << std::setw(15) << f.nom << "Sexe:" << std::setw(10) << f.sexe << "Stature:" << f.stature << '\n';
+    t << "Peau:" << std::setw(8) << f.peau << "Cheveux:" << f.cheveux << '\n';
+    t << "Age:" << std::setw(5) << f.age << "Taille:" << std::setw(8) << f.taille << "Poid:" << std::setw(5) << f.poid
+      << '\n';
+    t << enTeteCaracteristiques() << '\n' << ligneCaracteristiques(f.caracteristiques) << '\n';
+    t << "\nCOMPETENCES:\n\n" << lignesCompetences(f);
+    t << "\n\nTALENTS:\n\n" << lignesTalents(f);
+    t << "\nBlessures:" << f.blessuresActuelles << '/' << f.blessuresMaximum << '\n';
+    t << "\nPoints de destins:" << f.destin << '\n';
+    return t.str();
 }
+
+std::string texteFiche(const Joueur& joueur) { return texteFiche(ficheDuJoueur(joueur, "", "")); }
 
 std::string nomFichierFiche(const std::string& nomTape)
 {

@@ -4,10 +4,13 @@
 #include <string>
 
 #include "joueur.h"
+#include "vue_fiche.h"
 
-// The character sheet of `joueur`, in Windows-1252, as it is appended to its
-// file: its profile, characteristics, skills worth more than 0, talents held,
-// wounds and fate points.
+// The text sheet, byte for byte as it is appended to its file (Windows-1252,
+// '\n' line ends): profile, characteristics, skills, talents, wounds and fate
+// points. The homeworld and the career are not part of it.
+std::string texteFiche(const Fiche& fiche);
+// The text sheet of `joueur`.
 std::string texteFiche(const Joueur& joueur);
 
 // The sheet's file name for a character name as it was typed (its UTF-8 bytes,

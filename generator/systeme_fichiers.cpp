@@ -1,5 +1,7 @@
 #include "systeme_fichiers.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -25,10 +27,12 @@ public:
     int verrouiller(int fd, bool attendre) override { return ::flock(fd, LOCK_EX | (attendre ? 0 : LOCK_NB)); }
     int dupliquer(int fd) override { return ::fcntl(fd, F_DUPFD_CLOEXEC, 0); }
     ssize_t ecrire(int fd, const char* octets, std::size_t taille) override { return ::write(fd, octets, taille); }
+    ssize_t lire(int fd, char* octets, std::size_t taille) override { return ::read(fd, octets, taille); }
     int synchroniser(int fd) override { return ::fsync(fd); }
     int tronquer(int fd, off_t taille) override { return ::ftruncate(fd, taille); }
     int fermer(int fd) override { return ::close(fd); }
     int supprimer(const std::string& chemin) override { return ::unlink(chemin.c_str()); }
+    int renommer(const std::string& de, const std::string& vers) override { return ::rename(de.c_str(), vers.c_str()); }
 };
 // NOLINTEND(cppcoreguidelines-pro-type-vararg)
 
@@ -38,4 +42,24 @@ SystemeFichiers& systemeFichiersReel()
 {
     static SystemeFichiersReel reel;
     return reel;
+}
+
+int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu, std::size_t* ecrits)
+{
+    std::size_t fait = 0;
+    int erreur = 0;
+    while (fait < contenu.size() && erreur == 0) {
+        const ssize_t n = systeme.ecrire(fd, contenu.data() + fait, contenu.size() - fait);
+        if (n > 0) {
+            fait += static_cast<std::size_t>(n);
+        } else if (n == 0) {
+            erreur = EIO;  // a regular file that takes nothing would loop for ever
+        } else if (errno != EINTR) {
+            erreur = errno;
+        }
+    }
+    if (ecrits != nullptr) {
+        *ecrits = fait;
+    }
+    return erreur;
 }

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-// The file-system calls a save makes. Each does what its POSIX namesake does and
+// The file-system calls a save or a print makes. Each does what its POSIX namesake does and
 // answers the same way: -1 with errno set on failure. A write may also write
 // fewer bytes than asked (a short write), which is no failure by itself. Tests
 // put in their own, which fails chosen calls and records every call.
@@ -27,12 +27,19 @@ public:
     virtual int verrouiller(int fd, bool attendre) = 0;
     virtual int dupliquer(int fd) = 0;                                           // fcntl(F_DUPFD_CLOEXEC)
     virtual ssize_t ecrire(int fd, const char* octets, std::size_t taille) = 0;  // write
+    virtual ssize_t lire(int fd, char* octets, std::size_t taille) = 0;          // read
     virtual int synchroniser(int fd) = 0;                                        // fsync
     virtual int tronquer(int fd, off_t taille) = 0;                              // ftruncate
     // close: the descriptor is gone even when this fails.
     virtual int fermer(int fd) = 0;
-    virtual int supprimer(const std::string& chemin) = 0;  // unlink
+    virtual int supprimer(const std::string& chemin) = 0;                      // unlink
+    virtual int renommer(const std::string& de, const std::string& vers) = 0;  // rename
 };
+
+// Writes all of `contenu` to `fd`, going on after short writes and
+// interruptions (EINTR); 0, or the error number of the write that failed. The
+// bytes written, all or some, are counted in `*ecrits` when it is given.
+int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu, std::size_t* ecrits = nullptr);
 
 // The real calls, one object for the whole program.
 SystemeFichiers& systemeFichiersReel();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "definition.h"
-#include "personnage.h"
+#include "vue_fiche.h"
 
 // The blocks that the screen and the character sheet share, in Windows-1252,
 // each line ended by '\n'. A row of characteristics has no line end of its own.
@@ -13,11 +13,9 @@
 std::string enTeteCaracteristiques();
 // Nine values, each left-aligned in a field of 6.
 std::string ligneCaracteristiques(const int valeurs[NB_CARACTERISTIQUES]);
-// The characteristics of the sheet, as the values above.
-std::string ligneCaracteristiques(const Personnage& personnage);
-// "Name:value" for every skill worth more than 0, in skill order.
-std::string lignesCompetences(const Personnage& personnage);
-// The name of every talent held, in talent order.
-std::string lignesTalents(const Personnage& personnage);
+// "Name:value" for every skill of the sheet, in its order.
+std::string lignesCompetences(const Fiche& fiche);
+// The name of every talent of the sheet, in its order.
+std::string lignesTalents(const Fiche& fiche);
 
 #endif

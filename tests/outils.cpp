@@ -27,7 +27,8 @@ std::map<std::string, std::string> releverDossier(const std::filesystem::path& r
     std::map<std::string, std::string> vu;
     for (const auto& e : std::filesystem::recursive_directory_iterator(racine)) {
         const std::filesystem::file_status s = e.symlink_status();
-        std::string& ici = vu[std::filesystem::relative(e.path(), racine).string()];
+        // Lexically: a link is named where it stands, not where it leads.
+        std::string& ici = vu[e.path().lexically_relative(racine).string()];
         if (std::filesystem::is_symlink(s)) {
             ici = "-> " + std::filesystem::read_symlink(e.path()).string();
         } else if (std::filesystem::is_directory(s)) {

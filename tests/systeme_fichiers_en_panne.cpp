@@ -16,7 +16,7 @@ const std::map<std::string, int> EFFETS = {
 
 const char* const OPERATIONS = "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
                                "synchronisation synchronisation_dossier troncature fermeture fermeture_dossier "
-                               "suppression";
+                               "suppression lecture renommage";
 
 }  // namespace
 
@@ -158,6 +158,11 @@ int SystemeFichiersEnPanne::synchroniser(int fd)
     return passe(surDescripteur("synchronisation", fd), nom(fd)) ? reel.synchroniser(fd) : -1;
 }
 
+ssize_t SystemeFichiersEnPanne::lire(int fd, char* octets, std::size_t taille)
+{
+    return passe("lecture", nom(fd)) ? reel.lire(fd, octets, taille) : -1;
+}
+
 int SystemeFichiersEnPanne::tronquer(int fd, off_t taille)
 {
     return passe("troncature", nom(fd) + " " + std::to_string(taille)) ? reel.tronquer(fd, taille) : -1;
@@ -180,4 +185,9 @@ int SystemeFichiersEnPanne::fermer(int fd)
 int SystemeFichiersEnPanne::supprimer(const std::string& chemin)
 {
     return passe("suppression", relatif(chemin)) ? reel.supprimer(chemin) : -1;
+}
+
+int SystemeFichiersEnPanne::renommer(const std::string& de, const std::string& vers)
+{
+    return passe("renommage", relatif(de) + " " + relatif(vers)) ? reel.renommer(de, vers) : -1;
 }

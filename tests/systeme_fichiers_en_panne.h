@@ -19,8 +19,8 @@
 //   fermeture 1 EIO      the first close closes, then answers EIO (as Linux does)
 //   ecriture 1 SIGTERM   SIGTERM is raised at the first write, which then goes on
 //
-// Operations: examen, ouverture, etat, verrouillage, duplication, ecriture,
-// synchronisation, troncature, fermeture, suppression, and for the directory
+// Operations: examen, ouverture, etat, verrouillage, duplication, ecriture, lecture,
+// synchronisation, troncature, fermeture, suppression, renommage, and for the directory
 // synced after a creation ouverture_dossier, synchronisation_dossier and
 // fermeture_dossier (its descriptor's calls count apart from the file's). A call
 // may have several lines: its signals come first. Errors are named as in <cerrno>
@@ -45,10 +45,12 @@ public:
     int verrouiller(int fd, bool attendre) override;
     int dupliquer(int fd) override;
     ssize_t ecrire(int fd, const char* octets, std::size_t taille) override;
+    ssize_t lire(int fd, char* octets, std::size_t taille) override;
     int synchroniser(int fd) override;
     int tronquer(int fd, off_t taille) override;
     int fermer(int fd) override;
     int supprimer(const std::string& chemin) override;
+    int renommer(const std::string& de, const std::string& vers) override;
 
     // The calls received so far, one line each, every line ended by '\n'.
     const std::string& journal() const { return lignes; }

@@ -1,0 +1,216 @@
+// Printing, in parts that no case folder shows: sheet files read back and
+// written again byte for byte, the bounds of reading, the date, the module
+// loaded at run time, and the printable sheet written after a save. The print
+// command itself runs on the cases of tests/impressions/ (test_impressions.cpp).
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <sstream>
+
+#include "chargement_dessin.h"
+#include "createur.h"
+#include "encodage.h"
+#include "fiche.h"
+#include "impression.h"
+#include "outils.h"
+#include "pages_pdf.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path TRANSCRIPTS = VESPERINE_TRANSCRIPTS;
+const fs::path IMPRESSIONS = VESPERINE_IMPRESSIONS;
+const Imprimeur IMPRIMEUR = {dessinerFiches, 1700000000};
+
+LectureFiches lire(const std::string& octets)
+{
+    std::istringstream flux(octets);
+    return lireFiches(flux);
+}
+
+std::string texte(const std::vector<Fiche>& fiches)
+{
+    std::string t;
+    for (const Fiche& f : fiches) {
+        t += texteFiche(f);
+    }
+    return t;
+}
+
+// The first sheet that the transcripts save, in Windows-1252.
+std::string kael() { return versWindows1252(lireFichier(TRANSCRIPTS / "hors_monde_adepte_choix_1/fiches/Kael.pdf")); }
+
+// A player with every skill trained and every talent, from the catalogues.
+Joueur joueurComplet()
+{
+    Joueur j;
+    for (int s = 0; s < NB_COMPETENCES; ++s) {
+        j.setCompetence(static_cast<skill>(s), ACQUISE);
+    }
+    for (int t = 0; t < NB_TALENTS; ++t) {
+        j.setTalent(static_cast<talent>(t), TALENT_X1);
+    }
+    j.profil.setNom("Tout");  // the rest of the profile and the condition as they start
+    return j;
+}
+
+// Endless input: `motif` again and again; counts the bytes handed out.
+class SansFin : public std::streambuf {
+public:
+    explicit SansFin(std::string m) : motif(std::move(m)) {}
+    std::size_t servis = 0;
+
+protected:
+    int_type underflow() override
+    {
+        setg(motif.data(), motif.data(), motif.data() + motif.size());
+        servis += motif.size();
+        return traits_type::to_int_type(motif[0]);
+    }
+
+private:
+    std::string motif;
+};
+
+// Every sheet file that the transcripts' saves leave; but one keeps the
+// beginning of a sheet whose failed save could not be taken back, and reading
+// stops where it ends.
+TEST(LectureFiches, ChaqueFicheDesTranscriptsSeRelitALIdentiqueEnLfOuCrLf)
+{
+    std::size_t fichiers = 0;
+    for (const auto& e : fs::recursive_directory_iterator(TRANSCRIPTS)) {
+        if (e.is_regular_file() && e.path().parent_path().filename() == "fiches") {
+            const std::string octets = versWindows1252(lireFichier(e.path()));
+            std::string crlf;
+            for (const char c : octets) {
+                crlf += c == '\n' ? "\r\n" : std::string(1, c);
+            }
+            const bool tronquee =
+                e.path().parent_path().parent_path().filename() == "imperial_racaille_panne_troncature";
+            for (const std::string& entree : {octets, crlf}) {
+                const LectureFiches l = lire(entree);
+                EXPECT_EQ(l.raison, tronquee ? "ligne 64 : la dernière ligne n'a pas de fin de ligne" : "") << e.path();
+                EXPECT_EQ(texte(l.fiches), tronquee ? "" : octets) << e.path();
+            }
+            ++fichiers;
+        }
+    }
+    EXPECT_EQ(fichiers, 29U);
+}
+
+// The view of a player gives the dialogue's own sheet; built from the
+// catalogues, it is the input of the case that prints every skill and talent.
+TEST(LectureFiches, LaVueDuJoueurDonneLaFicheDuDialogue)
+{
+    const Joueur j = joueurComplet();
+    const Fiche f = ficheDuJoueur(j, "Hors-monde", "Adepte");
+    EXPECT_EQ(f.competences.size(), static_cast<std::size_t>(NB_COMPETENCES));
+    EXPECT_EQ(f.talents.size(), static_cast<std::size_t>(NB_TALENTS));
+    EXPECT_EQ(texteFiche(f), texteFiche(j));
+    EXPECT_EQ(versWindows1252(lireFichier(IMPRESSIONS / "toutes_competences_tous_talents/existant/Tout.pdf")),
+              texteFiche(f));
+}
+
+// Whatever the input's length, reading stops at a bound, having read little more than it.
+TEST(LectureFiches, BorneeQuelleQueSoitLEntree)
+{
+    const std::string une = kael();
+    const auto lignesDe = [](const std::string& t) {
+        return static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n'));
+    };
+    SansFin fiches(une);
+    std::istream flux1(&fiches);
+    EXPECT_EQ(lireFiches(flux1).raison,
+              "ligne " + std::to_string(FICHES_MAX * lignesDe(une) + 1) + " : plus de 500 fiches dans un même fichier");
+    EXPECT_EQ(fiches.servis, (FICHES_MAX + 1) * une.size());
+
+    const std::string grande = texteFiche(ficheDuJoueur(joueurComplet(), "", ""));
+    SansFin grandes(grande);
+    std::istream flux2(&grandes);
+    const std::size_t entieres = TAILLE_MAX / grande.size();
+    const std::string reste = grande.substr(0, TAILLE_MAX % grande.size());
+    EXPECT_EQ(lireFiches(flux2).raison, "ligne " + std::to_string(entieres * lignesDe(grande) + lignesDe(reste) + 1) +
+                                            " : le fichier dépasse 2 Mio");
+    EXPECT_LE(grandes.servis, TAILLE_MAX + grande.size());
+
+    SansFin ligne("Nom:");
+    std::istream flux3(&ligne);
+    EXPECT_EQ(lireFiches(flux3).raison, "ligne 1 : ligne de plus de 8192 octets");
+    EXPECT_LE(ligne.servis, LIGNE_MAX + 4);
+
+    EXPECT_EQ(lire(une.substr(0, une.size() - 1)).raison, "ligne 47 : la dernière ligne n'a pas de fin de ligne");
+}
+
+TEST(Impression, DateEtNomDuFichier)
+{
+    std::string raison;
+    EXPECT_EQ(dateImpression("1700000000", raison), 1700000000);
+    EXPECT_EQ(dateImpression("253402300799", raison), 253402300799);
+    for (const char* maintenant : {static_cast<const char*>(nullptr), ""}) {
+        const std::time_t avant = std::time(nullptr);
+        const std::optional<std::int64_t> date = dateImpression(maintenant, raison);
+        EXPECT_TRUE(date && *date >= avant && *date <= std::time(nullptr));
+    }
+    for (const char* mauvaise : {"-1", "1e9", " 1", "0x10", "253402300800", "18446744073709551617"}) {
+        EXPECT_EQ(dateImpression(mauvaise, raison), std::nullopt) << mauvaise;
+    }
+    EXPECT_EQ(raison, "SOURCE_DATE_EPOCH doit être un nombre de secondes depuis 1970, de 0 à 253402300799, pas « "
+                      "18446744073709551617 »");
+    EXPECT_EQ(nomImprimable("Kael.pdf"), "Kael-imprimable.pdf");
+    EXPECT_EQ(nomImprimable("dos/Kael"), "dos/Kael-imprimable.pdf");
+    EXPECT_EQ(nomImprimable("Kael.PDF"), "Kael.PDF-imprimable.pdf");
+}
+
+// The program loads the same drawing from its module; a module that is not there gives a reason.
+TEST(Impression, LeModuleDessineCommeLaBibliotheque)
+{
+    std::string raison;
+    const DessinFiches module = chargerModuleDessin(VESPERINE_MODULE, raison);
+    ASSERT_NE(module, nullptr) << raison;
+    const std::vector<Fiche> fiches = lire(kael()).fiches;
+    std::string parModule;
+    std::string parBibliotheque;
+    ASSERT_TRUE(module(fiches, 1700000000, parModule, raison)) << raison;
+    ASSERT_TRUE(dessinerFiches(fiches, 1700000000, parBibliotheque, raison)) << raison;
+    EXPECT_TRUE(parModule == parBibliotheque);
+    EXPECT_EQ(chargerModuleDessin("/absent/vesperine-pdf.so", raison), nullptr);
+    EXPECT_EQ(raison.rfind("module d'impression « /absent/vesperine-pdf.so » impossible à charger : ", 0), 0U)
+        << raison;
+}
+
+TEST(Impression, PasPlusDeMillePages)
+{
+    const std::vector<Fiche> fiches(PAGES_MAX / 4 + 1, ficheDuJoueur(joueurComplet(), "", ""));  // four pages each
+    std::string pdf;
+    std::string raison;
+    EXPECT_FALSE(dessinerFiches(fiches, 0, pdf, raison));
+    EXPECT_EQ(raison, "plus de 1000 pages à imprimer");
+    EXPECT_EQ(pdf, "");
+}
+
+// After a save: the PDF beside the sheet shows the homeworld and the career,
+// which the text sheet does not hold; a failure says how to print it later.
+TEST(Impression, ApresLEnregistrement)
+{
+    const DossierTemporaire dossier;
+    const Fiche f = ficheDuJoueur(joueurComplet(), "Hors-monde", versWindows1252("Garde impérial"));
+    std::ostringstream sortie;
+    std::ostringstream erreurs;
+    EXPECT_TRUE(imprimerApresEnregistrement(f, dossier.chemin(), "Tout.pdf", sortie, erreurs, systemeFichiersReel(),
+                                            &IMPRIMEUR));
+    EXPECT_EQ(sortie.str(), "Fiche à imprimer : « Tout-imprimable.pdf »\n");
+    EXPECT_EQ(erreurs.str(), "");
+    const std::string pages = texteDesPages(lireFichier(dossier.chemin() / "Tout-imprimable.pdf"));
+    EXPECT_NE(pages.find("Hors-monde"), std::string::npos) << pages;
+    EXPECT_NE(pages.find("Garde impérial"), std::string::npos) << pages;
+
+    fs::create_directory(dossier.chemin() / "Kael-imprimable.pdf");
+    EXPECT_FALSE(imprimerApresEnregistrement(f, dossier.chemin(), "Kael.pdf", sortie, erreurs, systemeFichiersReel(),
+                                             &IMPRIMEUR));
+    EXPECT_EQ(erreurs.str(), "Impossible d'écrire la fiche à imprimer « Kael-imprimable.pdf » : c'est un dossier\n"
+                             "La fiche « Kael.pdf » est enregistrée ; pour l'imprimer plus tard : "
+                             "vesperine --imprimer « Kael.pdf »\n");
+}
+
+}  // namespace
