@@ -14,42 +14,22 @@ constexpr int DRAPEAUX = O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEX
 // Tries at open, lock and check before giving up on a name that keeps changing.
 constexpr int ESSAIS = 8;
 
-const char* const NON_ORDINAIRE = "ce n'est pas un fichier ordinaire";
-
-// Why a name that is not a regular file is refused.
-std::string raisonNature(mode_t mode)
-{
-    if (S_ISLNK(mode)) {
-        return "c'est un lien symbolique";
-    }
-    return S_ISDIR(mode) ? "c'est un dossier" : NON_ORDINAIRE;
-}
-
+// Why the open itself refused the name.
 std::string raisonOuverture(int erreur)
 {
     switch (erreur) {
     case ELOOP:  // with O_NOFOLLOW: the name itself is a link
-        return "c'est un lien symbolique";
+        return raisonNature(S_IFLNK);
     case EISDIR:
-        return "c'est un dossier";
+        return raisonNature(S_IFDIR);
     case ENXIO:  // a FIFO without reader, a socket, a device without driver
-        return NON_ORDINAIRE;
+        return raisonNature(S_IFIFO);
     default:
         return std::strerror(erreur);
     }
 }
 
 bool memeFichier(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-// The directory that holds the entry `chemin`.
-std::string dossierDe(const std::string& chemin)
-{
-    const std::size_t barre = chemin.rfind('/');
-    if (barre == std::string::npos) {
-        return ".";
-    }
-    return barre == 0 ? "/" : chemin.substr(0, barre);
-}
 
 // The save under way, from the open to the close: one descriptor (swapped for a
 // duplicate of itself when the written one is closed), the file locked through
@@ -196,14 +176,7 @@ int AjoutProvisoire::synchroniser()
         return 0;
     }
     // The new entry itself must outlive a power loss.
-    const int dossier = systeme.ouvrirDossier(dossierDe(chemin));
-    if (dossier < 0) {
-        return errno;
-    }
-    const int resultat = systeme.synchroniser(dossier);
-    const int erreur = errno;
-    systeme.fermer(dossier);  // read-only: its close has nothing to report
-    return resultat == 0 ? 0 : erreur;
+    return synchroniserDossier(systeme, dossierDe(chemin));
 }
 
 int AjoutProvisoire::confirmer()

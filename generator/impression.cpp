@@ -150,14 +150,15 @@ int imprimer(const std::vector<std::string>& fiches, const std::optional<std::st
             sortieStandard.write(pdf.data(), static_cast<std::streamsize>(pdf.size())).flush();
             raison = sortieStandard ? "" : "la sortie standard refuse l'écriture";
         } else if (raison.empty()) {
-            const std::string echec = sortie && memeFichier(systeme, cible, identite)
-                                          ? "ce serait écrire sur la fiche elle-même"
-                                          : remplacerEntier(systeme, cible, pdf);
-            if (echec.empty()) {
+            const std::optional<std::string> echec =
+                sortie && memeFichier(systeme, cible, identite)
+                    ? std::optional<std::string>("ce serait écrire sur la fiche elle-même")
+                    : remplacerEntier(systeme, cible, pdf);
+            if (!echec) {
                 sortieStandard << ligneAnnonce(cible) << std::flush;
             } else {
                 raison = "écriture de « ";
-                raison.append(cible).append(" » impossible : ").append(echec);
+                raison.append(cible).append(" » impossible : ").append(*echec);
             }
         }
         if (!raison.empty()) {
@@ -195,7 +196,7 @@ bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier,
         raison = dessiner(*imprimeur, {fiche}, octets);
     }
     if (raison.empty()) {
-        raison = remplacerEntier(systeme, dossier.empty() ? pdf : dossier + "/" + pdf, octets);
+        raison = remplacerEntier(systeme, dossier.empty() ? pdf : dossier + "/" + pdf, octets).value_or("");
     }
     if (raison.empty()) {
         sortie << ligneAnnonce(pdf) << std::flush;

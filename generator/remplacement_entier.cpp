@@ -3,33 +3,22 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 #include "signaux_retenus.h"
 
 namespace {
 
-// What stands at `chemin`, its last component not followed: an empty string
-// for a regular file or nothing, else why it cannot be replaced.
-std::string obstacle(SystemeFichiers& systeme, const std::string& chemin)
+// What stands at `chemin`, its last component not followed: nothing for a
+// regular file or nothing at all, else why it cannot be replaced.
+std::optional<std::string> obstacle(SystemeFichiers& systeme, const std::string& chemin)
 {
-    const int fd = systeme.ouvrir(chemin, O_PATH | O_NOFOLLOW | O_CLOEXEC, 0);
-    if (fd < 0) {
-        return errno == ENOENT ? std::string() : std::strerror(errno);
+    struct stat vu = {};
+    if (systeme.examiner(chemin, vu) != 0) {
+        return errno == ENOENT ? std::nullopt : std::optional<std::string>(std::strerror(errno));
     }
-    struct stat s = {};
-    std::string raison;
-    if (systeme.etat(fd, s) != 0) {
-        raison = std::strerror(errno);
-    } else if (S_ISLNK(s.st_mode)) {
-        raison = "c'est un lien symbolique";
-    } else if (S_ISDIR(s.st_mode)) {
-        raison = "c'est un dossier";
-    } else if (!S_ISREG(s.st_mode)) {
-        raison = "ce n'est pas un fichier ordinaire";
-    }
-    systeme.fermer(fd);
-    return raison;
+    return S_ISREG(vu.st_mode) ? std::nullopt : std::optional<std::string>(raisonNature(vu.st_mode));
 }
 
 // A new file beside `nom` in `dossier`, opened for writing; its path in `temporaire`. -1 with errno set on failure.
@@ -49,31 +38,18 @@ int creerTemporaire(SystemeFichiers& systeme, const std::string& dossier, const 
     return -1;
 }
 
-// Syncs the directory, so that the rename outlives a crash; 0 or the error.
-int synchroniserDossier(SystemeFichiers& systeme, const std::string& dossier)
-{
-    const int fd = systeme.ouvrir(dossier, O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-    if (fd < 0) {
-        return errno;
-    }
-    const int erreur = systeme.synchroniser(fd) == 0 ? 0 : errno;
-    systeme.fermer(fd);
-    return erreur;
-}
-
 }  // namespace
 
-std::string remplacerEntier(SystemeFichiers& systeme, const std::string& chemin, const std::string& contenu)
+std::optional<std::string> remplacerEntier(SystemeFichiers& systeme, const std::string& chemin,
+                                           const std::string& contenu)
 {
-    const std::size_t barre = chemin.rfind('/');
-    const std::string dossier = barre == std::string::npos ? "." : barre == 0 ? "/" : chemin.substr(0, barre);
-    const std::string nom = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+    const std::string dossier = dossierDe(chemin);
+    const std::string nom = chemin.substr(chemin.rfind('/') + 1);  // npos + 1 is 0
     if (nom.empty()) {
-        return "c'est un dossier";
+        return raisonNature(S_IFDIR);
     }
     const SignauxRetenus retenus;
-    std::string raison = obstacle(systeme, chemin);
-    if (!raison.empty()) {
+    if (auto raison = obstacle(systeme, chemin)) {
         return raison;
     }
     std::string temporaire;
@@ -92,7 +68,7 @@ std::string remplacerEntier(SystemeFichiers& systeme, const std::string& chemin,
         erreur = errno;
     }
     if (erreur != 0) {
-        raison = std::strerror(erreur);
+        std::string raison = std::strerror(erreur);
         if (systeme.supprimer(temporaire) != 0) {
             raison +=
                 " ; le fichier temporaire « " + temporaire + " » n'a pas pu être supprimé : " + std::strerror(errno);
@@ -100,7 +76,9 @@ std::string remplacerEntier(SystemeFichiers& systeme, const std::string& chemin,
         return raison;
     }
     erreur = synchroniserDossier(systeme, dossier);
-    return erreur == 0 ? std::string()
-                       : "le fichier est écrit, mais son dossier n'a pas pu être synchronisé : " +
-                             std::string(std::strerror(erreur));
+    if (erreur != 0) {
+        return "le fichier est écrit, mais son dossier n'a pas pu être synchronisé : " +
+               std::string(std::strerror(erreur));
+    }
+    return std::nullopt;
 }

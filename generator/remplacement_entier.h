@@ -1,6 +1,7 @@
 #ifndef GENERATOR_REMPLACEMENT_ENTIER_H
 #define GENERATOR_REMPLACEMENT_ENTIER_H
 
+#include <optional>
 #include <string>
 
 #include "systeme_fichiers.h"
@@ -14,8 +15,9 @@
 // anything is created. After any failure before the rename, the temporary file
 // is removed and `chemin` is as it was; a failed sync of the directory after it
 // is reported with the new file in place. The termination signals wait until
-// it is over (see SignauxRetenus). Answers an empty string on success, otherwise
-// the reason in French (the system's own reasons in the message locale).
-std::string remplacerEntier(SystemeFichiers& systeme, const std::string& chemin, const std::string& contenu);
+// it is over (see SignauxRetenus). Answers nothing on success, otherwise the
+// reason in French (the system's own reasons in the message locale).
+std::optional<std::string> remplacerEntier(SystemeFichiers& systeme, const std::string& chemin,
+                                           const std::string& contenu);
 
 #endif

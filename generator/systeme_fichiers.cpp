@@ -63,3 +63,31 @@ int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu, std
     }
     return erreur;
 }
+
+std::string raisonNature(mode_t mode)
+{
+    if (S_ISLNK(mode)) {
+        return "c'est un lien symbolique";
+    }
+    return S_ISDIR(mode) ? "c'est un dossier" : "ce n'est pas un fichier ordinaire";
+}
+
+std::string dossierDe(const std::string& chemin)
+{
+    const std::size_t barre = chemin.rfind('/');
+    if (barre == std::string::npos) {
+        return ".";
+    }
+    return barre == 0 ? "/" : chemin.substr(0, barre);
+}
+
+int synchroniserDossier(SystemeFichiers& systeme, const std::string& dossier)
+{
+    const int fd = systeme.ouvrirDossier(dossier);
+    if (fd < 0) {
+        return errno;
+    }
+    const int erreur = systeme.synchroniser(fd) == 0 ? 0 : errno;
+    systeme.fermer(fd);  // read-only: its close has nothing to report
+    return erreur;
+}

@@ -41,6 +41,18 @@ public:
 // bytes written, all or some, are counted in `*ecrits` when it is given.
 int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu, std::size_t* ecrits = nullptr);
 
+// Why a name that is not a regular file (of file type `mode`, as examiner or
+// etat tell) cannot be written: « c'est un lien symbolique », « c'est un
+// dossier », or « ce n'est pas un fichier ordinaire ».
+std::string raisonNature(mode_t mode);
+
+// The directory that holds the entry `chemin`: "." for a bare name.
+std::string dossierDe(const std::string& chemin);
+
+// Syncs the directory `dossier`, so that an entry made or renamed in it
+// outlives a power loss; 0 or the error number.
+int synchroniserDossier(SystemeFichiers& systeme, const std::string& dossier);
+
 // The real calls, one object for the whole program.
 SystemeFichiers& systemeFichiersReel();
 
