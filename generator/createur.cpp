@@ -51,5 +51,5 @@ int Createur::executer()
             return 1;
         }
     } while (choix == RECOMMENCER);
-    return 0;
+    return apresEchoue ? 1 : 0;
 }

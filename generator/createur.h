@@ -1,6 +1,7 @@
 #ifndef GENERATOR_CREATEUR_H
 #define GENERATOR_CREATEUR_H
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "definition.h"
 #include "joueur.h"
 #include "systeme_fichiers.h"
+#include "vue_fiche.h"
 
 struct Apparences;
 struct EntreeMonde;
@@ -29,10 +31,18 @@ public:
     Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire,
              SystemeFichiers& fichiers = systemeFichiersReel());
 
+    // What is done once a sheet is saved, with the character's view (its
+    // homeworld and career as the dialogue showed them) and the sheet's file
+    // name in the directory of the sheets; it answers false when it failed,
+    // having said why. The program's --imprimable writes the printable sheet here.
+    using ApresEnregistrement = std::function<bool(const Fiche& fiche, const std::string& fichier)>;
+    void apresEnregistrement(ApresEnregistrement action) { apres = std::move(action); }
+
     // Runs the dialogue to its end: passes from the banner to the end menu, one
     // after the other while the end menu's answer is "2)Recommencer personnage".
     // 0 once the user quits (after a successful save, or without one); 1 when the
-    // input ends first, after a line end on `sortie` and the reason on `sortieErreurs`.
+    // input ends first, after a line end on `sortie` and the reason on
+    // `sortieErreurs`, or when what follows a save failed (the sheet is saved).
     int executer();
 
 private:
@@ -77,7 +87,9 @@ private:
     std::ostream& erreurs;
     std::string dossier;
     SystemeFichiers& systeme;
-    Joueur joueur;  // one for the whole run: a restart reuses it, setMonde and setCarriere reset it
+    ApresEnregistrement apres;
+    bool apresEchoue = false;  // what followed the save failed: the run ends with 1
+    Joueur joueur;             // one for the whole run: a restart reuses it, setMonde and setCarriere reset it
     // The answer to every numbered question but the homeworld and career menus:
     // confirm or repeat, option picks, profile menus, end menu. One variable for
     // all, never reset: after the end menu, RECOMMENCER starts a new pass.

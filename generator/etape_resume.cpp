@@ -2,6 +2,7 @@
 #include "createur.h"
 #include "encodage.h"
 #include "fiche.h"
+#include "noms_affiches.h"
 #include "tableaux.h"
 
 void Createur::resume()
@@ -45,6 +46,13 @@ bool Createur::enregistrer()
     const std::string chemin = dossier.empty() ? fichier : dossier + "/" + fichier;
     const std::optional<std::string> raison = ajouterEntier(systeme, chemin, texteFiche(joueur));
     if (!raison) {
+        // The sheet is saved whatever follows: it is never offered for saving again.
+        if (apres) {
+            ecran.flush();
+            apresEchoue = !apres(ficheDuJoueur(joueur, texte(nomMondeAffiche(joueur.getMonde())),
+                                               texte(nomCarriereAffiche(joueur.getCarriere()))),
+                                 fichier);
+        }
         return true;
     }
     // The file is as it was and nothing is lost: the user can try again, start again or quit.

@@ -6,13 +6,15 @@
 #include <optional>
 
 #include "createur.h"
+#include "impression.h"
 #include "options.h"
 #include "source_graine.h"
 
 namespace {
 
 // The creation dialogue on the terminal, with the real dice unless --graine is
-// given; sheets are written in the current directory. The exit status.
+// given; sheets are written in the current directory. Or, with --imprimer, the
+// printable sheets of sheet files. The exit status.
 int lancer(int argc, char* argv[])
 {
     // The system's reasons for a failed save, in the user's language and
@@ -29,11 +31,20 @@ int lancer(int argc, char* argv[])
     if (ligne.terminer) {
         return ligne.statut;
     }
+    if (ligne.imprimer) {
+        return commandeImprimer(ligne.fiches, ligne.sortie, std::cout, std::cerr);
+    }
     std::optional<SourceGraine> graine;
     if (ligne.avecGraine) {
         utiliserSourceDes(graine.emplace(ligne.graine));
     }
     Createur createur(std::cin, std::cout, std::cerr, ".");
+    if (ligne.imprimable) {
+        // The PDF's line names the file as it was typed: it goes out as it is, not through the console.
+        createur.apresEnregistrement([](const Fiche& fiche, const std::string& fichier) {
+            return imprimerApresEnregistrement(fiche, ".", fichier, std::cout, std::cerr, systemeFichiersReel());
+        });
+    }
     return createur.executer();
 }
 

@@ -10,7 +10,8 @@
 
 namespace {
 
-const char* const LIGNE_USAGE = "Usage : vesperine [--graine N] | --help | --version\n";
+const char* const LIGNE_USAGE =
+    "Usage : vesperine [--graine N] [--imprimable] | --imprimer [-o SORTIE] FICHE... | --help | --version\n";
 
 const char* const AIDE = "Crée un personnage de jeu de rôle de science-fantasy, question par question :\n"
                          "les réponses sont lues sur l'entrée standard, le dialogue est écrit sur la\n"
@@ -20,8 +21,18 @@ const char* const AIDE = "Crée un personnage de jeu de rôle de science-fantasy
                          "  --graine N    les dés sont tirés d'un générateur semé une fois avec N\n"
                          "                (nombre entier de 0 à 4294967295), sans attente : les mêmes\n"
                          "                réponses avec le même N donnent le même personnage\n"
+                         "  --imprimable  enregistre aussi la fiche à imprimer, un PDF, à côté de la\n"
+                         "                fiche : <nom>-imprimable.pdf\n"
+                         "  --imprimer FICHE...\n"
+                         "                écrit la fiche à imprimer de chaque fichier de fiches, à côté\n"
+                         "                de lui (Kael.pdf donne Kael-imprimable.pdf), sans dialogue\n"
+                         "  -o SORTIE     avec --imprimer et une seule FICHE : le PDF va dans SORTIE\n"
+                         "                (- pour la sortie standard)\n"
                          "  -h, --help    affiche cette aide et termine\n"
                          "  --version     affiche la version et termine\n"
+                         "\n"
+                         "Les PDF sont datés de SOURCE_DATE_EPOCH (secondes depuis 1970) s'il est\n"
+                         "défini, sinon de l'heure courante.\n"
                          "\n"
                          "Voir aussi : man 6 vesperine\n";
 
@@ -83,19 +94,33 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
 {
     LigneDeCommande ligne;
     std::string demande;  // --help, -h or --version, the first one given
+    bool finDesOptions = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h" || argument == "--version") {
+        if (finDesOptions || argument.empty() || argument[0] != '-') {
+            ligne.fiches.push_back(argument);  // an argument: only --imprimer takes them
+        } else if (argument == "--") {
+            finDesOptions = true;
+        } else if (argument == "--help" || argument == "-h" || argument == "--version") {
             if (demande.empty()) {
                 demande = argument;
             }
-            continue;
-        }
-        const std::string prefixe = "--graine=";
-        if (argument == "--graine" || argument.compare(0, prefixe.size(), prefixe) == 0) {
+        } else if (argument == "--imprimable") {
+            ligne.imprimable = true;
+        } else if (argument == "--imprimer") {
+            ligne.imprimer = true;
+        } else if (argument == "-o") {
+            if (i + 1 == argc) {
+                return erreur(erreurs, "l'option -o attend un nom de fichier");
+            }
+            if (ligne.sortie) {
+                return erreur(erreurs, "l'option -o est donnée deux fois");
+            }
+            ligne.sortie = argv[++i];
+        } else if (argument == "--graine" || argument.compare(0, 9, "--graine=") == 0) {
             std::string valeur;
             if (argument != "--graine") {
-                valeur = argument.substr(prefixe.size());
+                valeur = argument.substr(9);
             } else if (i + 1 < argc) {
                 valeur = argv[++i];
             } else {
@@ -105,12 +130,25 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
                 return erreur(erreurs, "--graine attend un nombre entier de 0 à 4294967295, pas « " + valeur + " »");
             }
             ligne.avecGraine = true;
-            continue;
-        }
-        if (!argument.empty() && argument[0] == '-') {
+        } else {
             return erreur(erreurs, "option inconnue « " + argument + " »");
         }
-        return erreur(erreurs, "argument inattendu « " + argument + " »");
+    }
+    if (!ligne.imprimer && !ligne.fiches.empty()) {
+        return erreur(erreurs, "argument inattendu « " + ligne.fiches.front() + " »");
+    }
+    if (!ligne.imprimer && ligne.sortie) {
+        return erreur(erreurs, "l'option -o ne va qu'avec --imprimer");
+    }
+    if (ligne.imprimer && (ligne.avecGraine || ligne.imprimable)) {
+        return erreur(erreurs,
+                      std::string("--imprimer ne va pas avec ") + (ligne.avecGraine ? "--graine" : "--imprimable"));
+    }
+    if (ligne.imprimer && ligne.fiches.empty() && demande.empty()) {
+        return erreur(erreurs, "--imprimer attend au moins un fichier de fiches");
+    }
+    if (ligne.sortie && ligne.fiches.size() > 1) {
+        return erreur(erreurs, "l'option -o ne va qu'avec un seul fichier de fiches");
     }
     if (demande == "--version") {
         return repondre("vesperine " VESPERINE_VERSION "\n", "la version", sortie, erreurs);

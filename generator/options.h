@@ -2,7 +2,10 @@
 #define GENERATOR_OPTIONS_H
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 // What the command line asks for.
 struct LigneDeCommande {
@@ -14,12 +17,22 @@ struct LigneDeCommande {
     // --graine N: the dice draw from a generator seeded once with `graine`.
     bool avecGraine = false;
     std::uint32_t graine = 0;
+    // --imprimable: each saved sheet is also written as a printable PDF beside it.
+    bool imprimable = false;
+    // --imprimer [-o SORTIE] FICHE...: no dialogue; each sheet file of `fiches`
+    // is printed, to `sortie` when given ("-" for standard output).
+    bool imprimer = false;
+    std::vector<std::string> fiches;
+    std::optional<std::string> sortie;
 };
 
 // Checks every argument before anything is done: an unknown option, an
-// argument, or --graine without a whole number from 0 to 4294967295 (decimal
-// digits, leading zeros allowed) writes a French message and the usage line on
-// `erreurs`, whatever else the line holds. Otherwise --help (-h) writes the
+// argument outside --imprimer's sheet files, --graine without a whole number
+// from 0 to 4294967295 (decimal digits, leading zeros allowed), --imprimer
+// without a sheet file or beside --graine or --imprimable, -o without
+// --imprimer or with more than one sheet file, writes a French message and the
+// usage line on `erreurs`, whatever else the line holds. After "--" every
+// argument is a sheet file. Otherwise --help (-h) writes the
 // usage text and --version the program's name and version on `sortie`, the
 // first of them given; when `sortie` does not take it all, a French message on
 // `erreurs` says so. Without options nothing is written and the dialogue runs

@@ -69,7 +69,8 @@ TEST(Executable, LigneDeCommande)
 // dialogue with the system's reason. The messages are the C locale's.
 TEST(Executable, BordsDeLaLigneDeCommandeEtEntreeIllisible)
 {
-    const std::string usage = "Usage : vesperine [--graine N] | --help | --version\n";
+    const std::string usage =
+        "Usage : vesperine [--graine N] [--imprimable] | --imprimer [-o SORTIE] FICHE... | --help | --version\n";
     const std::string interrompue = " ; création interrompue, aucune fiche enregistrée.\n";
     const std::string menuMonde = lireFichier(TRANSCRIPTS + "/fin_entree_menu_monde/sortie.txt");
     struct Cas {
