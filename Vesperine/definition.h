@@ -525,6 +525,8 @@ constexpr bool dansIntervalle(int v, int n) { return v >= 0 && v < n; }
 
 // Column label of a characteristic ("Ag", "Int"...); empty outside CC to SOC.
 std::string getCaracteristiqueLabel(caracteristique k);
+// Full name of a characteristic ("Capacité de combat"...), in Windows-1252; empty outside CC to SOC.
+std::string getCaracteristiqueNom(caracteristique k);
 
 // Display name of a psychic discipline ("Biomancie"...); empty outside 0 to 5.
 std::string getDomaineNom(domaine d);

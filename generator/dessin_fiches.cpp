@@ -27,12 +27,6 @@ constexpr float HAUTEUR_LIGNE = 12;  // a row of the skills and talents
 constexpr float INTERLIGNE_NOTES = 18;
 constexpr float ESPACE = 10;  // between blocks
 
-// The full names of the characteristics, CC to SOC, under their short labels.
-const char* const NOMS_CARACTERISTIQUES[] = {"Capacité de combat", "Capacité de tir", "Force",
-                                             "Endurance",          "Agilité",         "Intelligence",
-                                             "Perception",         "Force mentale",   "Sociabilité"};
-static_assert(std::size(NOMS_CARACTERISTIQUES) == NB_CARACTERISTIQUES, "one full name per characteristic");
-
 const char POINTS_DE_SUSPENSION = '\x85';  // "…" in Windows-1252
 
 enum Alignement { A_GAUCHE, AU_CENTRE, A_DROITE };
@@ -285,7 +279,8 @@ void Document::caracteristiques(const Fiche& f)
         texte(x + 2, y - 11, l - 4, grasse, 9, 9, getCaracteristiqueLabel(static_cast<caracteristique>(k)), AU_CENTRE);
         texte(x + 2, y - 33, l - 4, grasse, 18, 8, std::to_string(f.caracteristiques[k]), AU_CENTRE);
         gris(0.35F);
-        texte(x + 2, y - HAUTEUR_BOITE + 6, l - 4, normale, 6, 4, versWindows1252(NOMS_CARACTERISTIQUES[k]), AU_CENTRE);
+        texte(x + 2, y - HAUTEUR_BOITE + 6, l - 4, normale, 6, 4,
+              getCaracteristiqueNom(static_cast<caracteristique>(k)), AU_CENTRE);
     }
     y -= HAUTEUR_BOITE + ESPACE;
 }

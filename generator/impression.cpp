@@ -75,13 +75,8 @@ LectureFiches lire(SystemeFichiers& systeme, const std::string& chemin, struct s
 // Whether `chemin`, not followed, is the file `identite`.
 bool memeFichier(SystemeFichiers& systeme, const std::string& chemin, const struct stat& identite)
 {
-    const int fd = systeme.ouvrir(chemin, O_PATH | O_NOFOLLOW | O_CLOEXEC, 0);
-    struct stat s = {};
-    const bool meme = fd >= 0 && systeme.etat(fd, s) == 0 && s.st_dev == identite.st_dev && s.st_ino == identite.st_ino;
-    if (fd >= 0) {
-        systeme.fermer(fd);
-    }
-    return meme;
+    struct stat vu = {};
+    return systeme.examiner(chemin, vu) == 0 && vu.st_dev == identite.st_dev && vu.st_ino == identite.st_ino;
 }
 
 // The PDF of `fiches` in `pdf`, or the reason.
