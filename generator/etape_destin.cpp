@@ -15,8 +15,10 @@ int pointsDeDestin(monde m, int de)
     if (!dansIntervalle(m, NB_MONDES)) {
         return 0;
     }
-    const int colonne = de <= 4 ? 0 : (de <= 8 ? 1 : 2);
-    return POINTS_DE_DESTIN[m][colonne];
+    if (de <= 4) {
+        return POINTS_DE_DESTIN[m][0];
+    }
+    return POINTS_DE_DESTIN[m][de <= 8 ? 1 : 2];
 }
 
 }  // namespace

@@ -29,7 +29,14 @@ namespace {
 std::size_t longueurCaractere(const std::string& s, std::size_t i)
 {
     const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t longueur = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 1;
+    std::size_t longueur = 1;
+    if (c >= 0xF0 && c <= 0xF4) {
+        longueur = 4;
+    } else if (c >= 0xE0) {
+        longueur = 3;
+    } else if (c >= 0xC2) {
+        longueur = 2;
+    }
     if (longueur == 1 || i + longueur > s.size()) {
         return 1;
     }

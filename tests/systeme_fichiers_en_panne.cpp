@@ -13,12 +13,15 @@ const std::map<std::string, int> EFFETS = {{"ENOSPC", ENOSPC},  {"EIO", EIO},   
                                            {"EROFS", EROFS},    {"SIGINT", -SIGINT},  {"SIGTERM", -SIGTERM},
                                            {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
 
+// The operations that a line may name, none called yet.
+const std::map<std::string, int> AUCUN_APPEL = {{"ouverture", 0},       {"etat", 0},       {"ecriture", 0},
+                                                {"synchronisation", 0}, {"troncature", 0}, {"fermeture", 0},
+                                                {"suppression", 0}};
+
 }  // namespace
 
 SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description)
-    : reel(systemeFichiersReel()), appels{{"ouverture", 0},       {"etat", 0},       {"ecriture", 0},
-                                          {"synchronisation", 0}, {"troncature", 0}, {"fermeture", 0},
-                                          {"suppression", 0}}
+    : reel(systemeFichiersReel()), appels(AUCUN_APPEL)
 {
     std::istringstream lignes(description);
     for (std::string ligne; std::getline(lignes, ligne);) {
