@@ -1,50 +1,48 @@
 #!/usr/bin/env bash
-# vesperine's benchmark, three figures beside their targets:
-#   (a) start-up to the first prompt against bench/minimal.cpp (same flags):
-#       hyperfine, RUNS runs of each in 5 rounds that alternate which goes first;
-#   (b) peak memory (GNU time's max RSS) against it, median of 11 runs, vesperine
-#       making and saving the character of tests/transcripts/graine_2026;
-#   (c) the dialogue's own CPU time for a whole pass, in process, fixed dice, no
-#       waits: bench_dialogue.cpp (Google Benchmark), median of 9 repetitions.
-#
+# vesperine's benchmark: three figures beside their targets, each a median.
+#   (a) start-up to the first prompt, against bench/minimal.cpp built alike:
+#       hyperfine, RUNS (1100) runs of each in 11 rounds alternating the order;
+#   (b) peak memory (GNU time's max RSS, no address randomisation), against it:
+#       11 runs, vesperine making and saving tests/transcripts/graine_2026;
+#   (c) the dialogue's own CPU time for a whole pass, in process, fixed dice:
+#       bench_dialogue.cpp (Google Benchmark), 5 repetitions.
 #   bench/run.sh [build directory]          (default: build-bench/ in the sources)
-#
-# A configured build directory is rebuilt from its own sources, so that another
-# checkout's build is measured alike; a new one is configured from these. Needs
-# libbenchmark-dev, hyperfine and time. RUNS defaults to 1000. A missed target
-# leaves the exit status 0 (timings depend on the machine's load); 2 on failure.
+# A configured directory is rebuilt from its own sources, so another checkout's
+# build is measured alike. Needs libbenchmark-dev, hyperfine and time. Exit
+# status 0 whatever the targets (timings depend on the load), 2 on a failure.
 set -euo pipefail
 
 racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=$(realpath -m "${1:-$racine/build-bench}")
-runs=${RUNS:-1000}
+runs=${RUNS:-1100}
 graine=$racine/tests/transcripts/graine_2026
 temp=$(mktemp -d)
 trap 'rm -rf "$temp"' EXIT
 erreur() { echo "bench/run.sh: $*" >&2; exit 2; }
 # Runs a command with its output in $temp/log, shown if it fails.
 sans_bruit() { "$@" >"$temp/log" 2>&1 </dev/null || { cat "$temp/log" >&2; erreur "failed: $*"; }; }
+fixe=(setarch "$(uname -m)" -R)  # the same pages at every run
 mediane() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-if ! command -v hyperfine >/dev/null || [ ! -x /usr/bin/time ]; then erreur "needs hyperfine and time (Debian packages)"; fi
+command -v hyperfine >/dev/null || erreur "needs hyperfine (Debian package)"
+[ -x /usr/bin/time ] || erreur "needs GNU time (Debian package time)"
 
-if [ -f "$construction/CMakeCache.txt" ]; then
-    sans_bruit cmake "$construction" -DVESPERINE_BENCH=ON
-else
-    sans_bruit cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPERINE_TESTS=OFF -DVESPERINE_BENCH=ON
-fi
+[ -f "$construction/CMakeCache.txt" ] ||
+    sans_bruit cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPERINE_TESTS=OFF
+sans_bruit cmake "$construction" -DVESPERINE_BENCH=ON
 sans_bruit cmake --build "$construction" -j 2 --target vesperine vesperine_minimal vesperine_bench_dialogue
 vesperine=$construction/vesperine
 minimal=$construction/bench/vesperine_minimal
 
 # (a) Standard input at its end: vesperine writes its banner and first menu,
 # meets the end at the first prompt and stops with status 1.
-echo "(a) start-up, $runs runs of each ..."
-statut=0
+echo "(a) start-up, $runs runs of each ..." && statut=0
 "$vesperine" </dev/null >"$temp/a.txt" 2>&1 || statut=$?
-if [ "$statut" -ne 1 ] || ! grep -q 'Choix:' "$temp/a.txt"; then erreur "vesperine does not stop at its first prompt"; fi
-for ordre in "$vesperine $minimal" "$minimal $vesperine" "$vesperine $minimal" "$minimal $vesperine" "$vesperine $minimal"; do
-    # shellcheck disable=SC2086 # two words, the programs' paths
-    sans_bruit hyperfine -N -i --style none --warmup 50 --runs $((runs / 5)) --export-csv "$temp/a.csv" $ordre
+if [ "$statut" -ne 1 ] || ! grep -q 'Choix:' "$temp/a.txt"; then erreur "vesperine does not stop at the first prompt"; fi
+for manche in $(seq 11); do
+    ordre=("$vesperine" "$minimal")
+    if [ $((manche % 2)) -eq 0 ]; then ordre=("$minimal" "$vesperine"); fi
+    sans_bruit hyperfine -N -i --style none --warmup 20 --runs $((runs >= 22 ? runs / 11 : 2)) \
+        --export-csv "$temp/a.csv" "${ordre[@]}"
     # One row a command: command,mean,stddev,median,... in seconds.
     awk -F, -v v="$vesperine" 'NR > 1 { m[$1 == v] = $4 * 1000 }
         END { printf "%.3f %.3f %.3f\n", m[1], m[0], m[1] / m[0] }' "$temp/a.csv" >>"$temp/a.manches"
@@ -56,18 +54,20 @@ for i in 1 2 3; do a[i]=$(cut -d ' ' -f "$i" "$temp/a.manches" | mediane); done
 echo "(b) peak memory, 11 runs of each ..."
 mkdir "$temp/passe"
 for _ in $(seq 11); do
-    if ! (cd "$temp/passe" && /usr/bin/time -f %M -o ../rss "$vesperine" --graine 2026 <"$graine/entree.txt" >/dev/null 2>&1) ||
-        [ ! -f "$temp/passe/$(ls "$graine/fiches")" ]; then erreur "the pass of graine_2026 failed or saved no sheet"; fi
+    if ! (cd "$temp/passe" && "${fixe[@]}" /usr/bin/time -f %M -o ../rss "$vesperine" --graine 2026 \
+        <"$graine/entree.txt" >/dev/null 2>&1) || [ ! -f "$temp/passe/$(ls "$graine/fiches")" ]; then
+        erreur "the pass of graine_2026 failed or saved no sheet"
+    fi
     rm -f "$temp/passe"/* && tail -n 1 "$temp/rss" >>"$temp/b.vesperine"
-    sans_bruit /usr/bin/time -f %M -o "$temp/rss" "$minimal" && tail -n 1 "$temp/rss" >>"$temp/b.minimal"
+    sans_bruit "${fixe[@]}" /usr/bin/time -f %M -o "$temp/rss" "$minimal" && tail -n 1 "$temp/rss" >>"$temp/b.minimal"
 done
 b=("$(mediane <"$temp/b.vesperine")" "$(mediane <"$temp/b.minimal")")
 b[2]=$(awk "BEGIN { printf \"%.3f\", ${b[0]} / ${b[1]} }")
 
 # (c) The console report's median line: name, time, unit, CPU time, unit, iterations.
-echo "(c) dialogue CPU time, 9 repetitions ..."
-sans_bruit "$construction/bench/vesperine_bench_dialogue" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
-    --benchmark_color=false
+echo "(c) dialogue CPU time, 5 repetitions ..."
+sans_bruit "$construction/bench/vesperine_bench_dialogue" --benchmark_repetitions=5 --benchmark_min_time=0.2 \
+    --benchmark_report_aggregates_only=true --benchmark_color=false
 read -r c unite < <(awk '$1 ~ /_median$/ { print $4, $5; exit }' "$temp/log") || true
 if [ "${unite:-}" != us ] || grep -q 'ERROR OCCURRED' "$temp/log"; then
     cat "$temp/log" >&2 && erreur "no median CPU time in microseconds from the dialogue benchmark"
