@@ -37,7 +37,7 @@ minimal=$construction/bench/vesperine_minimal
 # meets the end at the first prompt and stops with status 1.
 echo "(a) start-up, $runs runs of each ..." && statut=0
 "$vesperine" </dev/null >"$temp/a.txt" 2>&1 || statut=$?
-if [ "$statut" -ne 1 ] || ! grep -q 'Choix:' "$temp/a.txt"; then erreur "vesperine does not stop at the first prompt"; fi
+if [ "$statut" -ne 1 ] || ! grep -q 'Choix:' "$temp/a.txt"; then erreur "vesperine does not stop at its prompt"; fi
 for manche in $(seq 11); do
     ordre=("$vesperine" "$minimal")
     if [ $((manche % 2)) -eq 0 ]; then ordre=("$minimal" "$vesperine"); fi
@@ -75,8 +75,9 @@ fi
 
 ligne() { printf '%-38s %10s %10s %6s %7s  %s\n' "$@"; }
 verdict() { awk "BEGIN { print ($1) ? \"PASS\" : \"FAIL\" }"; }
-printf '\n%s (%s), %s cores, load %s\n' "$construction" "$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' \
-    "$construction/CMakeCache.txt")" "$(nproc)" "$(cut -d ' ' -f 1-3 /proc/loadavg)"
+type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$construction/CMakeCache.txt")
+printf '\n%s (%s), %s cores, load %s\n' "$construction" "${type:-RelWithDebInfo}" "$(nproc)" \
+    "$(cut -d ' ' -f 1-3 /proc/loadavg)"
 ligne figure vesperine minimal ratio target verdict
 ligne "(a) start-up to first prompt (ms)" "${a[1]}" "${a[2]}" "${a[3]}" "<= 1.5" "$(verdict "${a[3]} <= 1.5")"
 ligne "(b) peak memory, max RSS (KiB)" "${b[0]}" "${b[1]}" "${b[2]}" "<= 1.2" "$(verdict "${b[2]} <= 1.2")"
