@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Debian package once, from a copy of the sources, and checks that one
 # build: no compiler warning, FORTIFY on every compilation, lintian --pedantic
-# without an error or a warning, the program hardened, and the package's contents
+# without an error or a warning, every program and library hardened, and its contents
 # (the program in /usr/games, its manual page, copyright, changelog), section,
 # version (debian/changelog's first entry) and Depends. CI runs it once per run.
 #
@@ -81,14 +81,19 @@ dpkg-deb -x "$deb" "$travail/racine"
     echec "the packaged program does not give \"vesperine ${version%%-*}\""
 echo "contents: /usr/games/vesperine, man 6 page, copyright, changelog; Depends: $(dpkg-deb --field "$deb" Depends)"
 
-# 5. The program hardened: PIE, stack protector, RELRO, BIND_NOW. hardening-check
-# cannot see FORTIFY in a program whose copies all have sizes known only at run
-# time (step 2 checks every compilation instead), nor control-flow protection,
-# which Debian's C start-up files do not carry; and Debian 13's asks on every
-# architecture for the branch protection of arm64, where Debian 12's has no
-# option to leave it out.
+# 5. Every ELF file of the package hardened: PIE (for a program), stack
+# protector, RELRO, BIND_NOW. hardening-check cannot see FORTIFY in code whose
+# copies all have sizes known only at run time (step 2 checks every compilation
+# instead), nor control-flow protection, which Debian's C start-up files do not
+# carry; and Debian 13's asks on every architecture for the branch protection
+# of arm64, where Debian 12's has no option to leave it out.
 set -- --nofortify --nocfprotection
 if [ "$(dpkg --print-architecture)" != arm64 ] && hardening-check --help 2>&1 | grep -q -e --nobranchprotection; then
     set -- "$@" --nobranchprotection
 fi
-hardening-check "$@" "$travail/racine/usr/games/vesperine"
+find "$travail/racine" -type f | sort >"$travail/fichiers.txt"
+while read -r fichier; do
+    if [ "$(head -c 4 "$fichier" | tail -c 3)" = ELF ]; then
+        hardening-check "$@" "$fichier" || echec "${fichier#"$travail"/racine} is not hardened"
+    fi
+done <"$travail/fichiers.txt"
