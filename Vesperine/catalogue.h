@@ -68,7 +68,13 @@ struct EntreeMonde {
     Apparences cheveux;
 
     // The fate points for the D10 `de`.
-    constexpr int pointsDeDestin(int de) const { return destin[de <= 4 ? 0 : de <= 8 ? 1 : 2]; }
+    constexpr int pointsDeDestin(int de) const
+    {
+        if (de <= 4) {
+            return destin[0];
+        }
+        return de <= 8 ? destin[1] : destin[2];
+    }
 };
 
 // A career's starting skills (granted trained) and talents (held once), in the

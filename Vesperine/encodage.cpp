@@ -113,7 +113,7 @@ void ajouterUtf8(std::string& resultat, unsigned char octet)
 std::string versUtf8(const std::string& cp1252)
 {
     std::string resultat;
-    resultat.reserve(cp1252.size() + cp1252.size() / 4);
+    resultat.reserve(cp1252.size() + (cp1252.size() / 4));
     for (const char c : cp1252) {
         ajouterUtf8(resultat, static_cast<unsigned char>(c));
     }

@@ -1,228 +1,84 @@
 #!/usr/bin/env bash
-# vesperine's benchmark: builds the program, a minimal C++ program with the same
-# flags and the in-process dialogue benchmark, then measures side by side
-#   (a) start-up to the first prompt, against the minimal program;
-#   (b) the dialogue's own CPU time for one full pass (fixed dice, no waits);
-#   (c) peak memory (max RSS), against the minimal program;
-#   (d) the wall time of one real full pass with real dice (eleven 1 s waits);
-# and prints each figure with its target, PASS or FAIL.
-#
-#   bench/run.sh [--loop] [--strict] [build directory]
-#
-# The build directory defaults to build-bench in the source tree. --loop times
-# (a) with a shell loop even where hyperfine is installed; --strict makes a
-# missed target exit with status 1.
-#
-# Environment: RUNS (start-up runs of each program, default 300), BUILD_TYPE
-# (default RelWithDebInfo, as the project's presets build), CXX (compiler).
-# Needs bash 5, cmake, a C++ compiler, libbenchmark-dev and GNU time
-# (/usr/bin/time, Debian package time); uses hyperfine for (a) when it is
-# installed, else a shell loop.
-#
-# Exit status: 0 once every figure is measured, whatever the targets say
-# (1 with --strict if a target is missed); 2 when a measurement fails.
-# Timings depend on the machine and its load: no test asserts them.
+# vesperine's benchmark: three figures beside their targets, each a median.
+#   (a) start-up to the first prompt, against bench/minimal.cpp built alike:
+#       hyperfine, RUNS (1100) runs of each in 11 rounds alternating the order;
+#   (b) peak memory (GNU time's max RSS, no address randomisation), against it:
+#       11 runs, vesperine making and saving tests/transcripts/graine_2026;
+#   (c) the dialogue's own CPU time for a whole pass, in process, fixed dice:
+#       bench_dialogue.cpp (Google Benchmark), 5 repetitions.
+#   bench/run.sh [build directory]          (default: build-bench/ in the sources)
+# A configured directory is rebuilt from its own sources, so another checkout's
+# build is measured alike. Needs libbenchmark-dev, hyperfine and time. Exit
+# status 0 whatever the targets (timings depend on the load), 2 on a failure.
 set -euo pipefail
 
-strict=0
-boucle=0
-construction=
-for arg in "$@"; do
-    case $arg in
-        --strict) strict=1 ;;
-        --loop) boucle=1 ;;
-        -h | --help)
-            sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//'
-            exit 0
-            ;;
-        *) construction=$arg ;;
-    esac
-done
-
 racine=$(cd "$(dirname "$0")/.." && pwd)
-construction=${construction:-$racine/build-bench}
-# Absolute, since the real pass (d) runs from a directory of its own.
-case $construction in
-    /*) ;;
-    *) construction=$PWD/$construction ;;
-esac
-runs=${RUNS:-300}
-build_type=${BUILD_TYPE:-RelWithDebInfo}
-
-erreur() {
-    echo "bench/run.sh: $*" >&2
-    exit 2
-}
-
-[ -x /usr/bin/time ] || erreur "/usr/bin/time is missing: apt-get install time"
-[ -n "${EPOCHREALTIME:-}" ] || erreur "bash 5 or later is needed (EPOCHREALTIME)"
-command -v cmake >/dev/null || erreur "cmake is missing: apt-get install cmake"
-
+construction=$(realpath -m "${1:-$racine/build-bench}")
+runs=${RUNS:-1100}
+graine=$racine/tests/transcripts/graine_2026
 temp=$(mktemp -d)
-trap 'rm -rf "$temp"' EXIT INT TERM
+trap 'rm -rf "$temp"' EXIT
+erreur() { echo "bench/run.sh: $*" >&2; exit 2; }
+# Runs a command with its output in $temp/log, shown if it fails.
+sans_bruit() { "$@" >"$temp/log" 2>&1 </dev/null || { cat "$temp/log" >&2; erreur "failed: $*"; }; }
+fixe=(setarch "$(uname -m)" -R)  # the same pages at every run
+mediane() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+command -v hyperfine >/dev/null || erreur "needs hyperfine (Debian package)"
+[ -x /usr/bin/time ] || erreur "needs GNU time (Debian package time)"
 
-# ---------------------------------------------------------------- build
-echo "Building ($build_type) in $construction ..."
-cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE="$build_type" \
-    -DVESPERINE_BENCH=ON -DVESPERINE_TESTS=OFF >"$temp/configure.log" 2>&1 ||
-    { cat "$temp/configure.log" >&2; erreur "configuration failed (libbenchmark-dev installed?)"; }
-cmake --build "$construction" -j "$(nproc)" \
-    --target vesperine vesperine_minimal vesperine_bench_dialogue >/dev/null ||
-    erreur "build failed"
-
+[ -f "$construction/CMakeCache.txt" ] ||
+    sans_bruit cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPERINE_TESTS=OFF
+sans_bruit cmake "$construction" -DVESPERINE_BENCH=ON
+sans_bruit cmake --build "$construction" -j 2 --target vesperine vesperine_minimal vesperine_bench_dialogue
 vesperine=$construction/vesperine
 minimal=$construction/bench/vesperine_minimal
-dialogue=$construction/bench/vesperine_bench_dialogue
 
-# Figures are kept as plain numbers; awk does the arithmetic.
-calc() { awk "BEGIN { printf \"%.${2:-3}f\", $1 }"; }
-juger() { if awk "BEGIN { exit !($1) }"; then echo PASS; else echo FAIL; fi; }
-
-# Median of the numbers in a file, one a line.
-mediane() { sort -g "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
-# ---------------------------------------------------------------- (a)
-# With standard input at its end, vesperine writes the banner and the homeworld
-# menu, meets the end of input at the first prompt and stops with status 1.
-echo "(a) start-up to the first prompt, $runs runs each ..."
-# The runs are made in rounds that alternate which program goes first, so that
-# a change in the machine's load weighs on both alike; the figure is the median
-# of every run of each program.
-manches=5
-par_manche=$(((runs + manches - 1) / manches))
-: >"$temp/a.vesperine"
-: >"$temp/a.minimal"
-if [ "$boucle" -eq 0 ] && command -v hyperfine >/dev/null; then
-    outil_a="hyperfine $(hyperfine --version | awk '{ print $2 }') (no shell)"
-    for manche in $(seq "$manches"); do
-        if [ $((manche % 2)) -eq 1 ]; then
-            set -- "$vesperine" "$minimal"
-        else
-            set -- "$minimal" "$vesperine"
-        fi
-        hyperfine -N -i --style none --warmup 10 --runs "$par_manche" --export-json "$temp/a.json" \
-            "$@" </dev/null >"$temp/a.log" 2>&1 || { cat "$temp/a.log" >&2; erreur "hyperfine failed"; }
-        # Each run's time in seconds, one a line in the "times" array of its command.
-        awk -v sortie="$temp/a." '
-            /"command":/ { cible = sortie ($0 ~ /vesperine_minimal"/ ? "minimal" : "vesperine") }
-            /"times": *\[/ { dans = 1; next }
-            dans && /\]/ { dans = 0 }
-            dans { gsub(/[ ,]/, ""); printf "%.0f\n", $0 * 1e9 >> cible }' "$temp/a.json"
-    done
-else
-    outil_a="a shell loop timed with EPOCHREALTIME (includes the shell's fork and exec)"
-    for manche in $(seq "$manches"); do
-        if [ $((manche % 2)) -eq 1 ]; then
-            set -- "$vesperine" a.vesperine "$minimal" a.minimal
-        else
-            set -- "$minimal" a.minimal "$vesperine" a.vesperine
-        fi
-        for _ in $(seq 10); do
-            "$1" </dev/null >/dev/null 2>&1 || true
-            "$3" </dev/null >/dev/null 2>&1 || true
-        done
-        for _ in $(seq "$par_manche"); do
-            t0=${EPOCHREALTIME/[.,]/}
-            "$1" </dev/null >/dev/null 2>&1 || true
-            t1=${EPOCHREALTIME/[.,]/}
-            "$3" </dev/null >/dev/null 2>&1 || true
-            t2=${EPOCHREALTIME/[.,]/}
-            echo $(((t1 - t0) * 1000)) >>"$temp/$2"
-            echo $(((t2 - t1) * 1000)) >>"$temp/$4"
-        done
-    done
-fi
-a_vesperine=$(calc "$(mediane "$temp/a.vesperine") / 1e6")
-a_minimal=$(calc "$(mediane "$temp/a.minimal") / 1e6")
-a_runs=$(wc -l <"$temp/a.vesperine")
-statut=0
-"$vesperine" </dev/null >"$temp/a.out" 2>/dev/null || statut=$?
-if [ "$statut" -ne 1 ] || ! grep -q 'Choix:' "$temp/a.out"; then
-    erreur "vesperine did not stop at the first prompt with status 1 (status $statut)"
-fi
-
-# ---------------------------------------------------------------- (b)
-echo "(b) dialogue CPU time, in process (Google Benchmark) ..."
-"$dialogue" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    --benchmark_out="$temp/b.json" --benchmark_out_format=json >"$temp/b.log" 2>&1 ||
-    { cat "$temp/b.log" >&2; erreur "the dialogue benchmark failed"; }
-grep -q '"error_occurred": *true' "$temp/b.json" &&
-    { cat "$temp/b.log" >&2; erreur "the dialogue benchmark reported an error"; }
-# cpu_time of the median aggregate, in the benchmark's unit (microseconds).
-b_us=$(awk -F': *' '
-    /"name":/ { median = ($2 ~ /_median"/) }
-    median && /"cpu_time":/ { sub(/,$/, "", $2); print $2; exit }' "$temp/b.json")
-[ -n "$b_us" ] || erreur "no median cpu_time in the benchmark's output"
-grep -q '"time_unit": *"us"' "$temp/b.json" || erreur "unexpected time unit in the benchmark's output"
-
-# ---------------------------------------------------------------- (c) and (d)
-# Peak memory: GNU time's maximum resident set size, in KiB.
-rss() { /usr/bin/time -f %M -o "$temp/rss" "$@" </dev/null >/dev/null 2>&1 || true; cat "$temp/rss"; }
-: >"$temp/c.minimal"
-: >"$temp/c.premiere"
-for _ in 1 2 3 4 5; do
-    rss "$minimal" | tail -n 1 >>"$temp/c.minimal"
-    rss "$vesperine" | tail -n 1 >>"$temp/c.premiere"
+# (a) Standard input at its end: vesperine writes its banner and first menu,
+# meets the end at the first prompt and stops with status 1.
+echo "(a) start-up, $runs runs of each ..." && statut=0
+"$vesperine" </dev/null >"$temp/a.txt" 2>&1 || statut=$?
+if [ "$statut" -ne 1 ] || ! grep -q 'Choix:' "$temp/a.txt"; then erreur "vesperine does not stop at its prompt"; fi
+for manche in $(seq 11); do
+    ordre=("$vesperine" "$minimal")
+    if [ $((manche % 2)) -eq 0 ]; then ordre=("$minimal" "$vesperine"); fi
+    sans_bruit hyperfine -N -i --style none --warmup 20 --runs $((runs >= 22 ? runs / 11 : 2)) \
+        --export-csv "$temp/a.csv" "${ordre[@]}"
+    # One row a command: command,mean,stddev,median,... in seconds.
+    awk -F, -v v="$vesperine" 'NR > 1 { m[$1 == v] = $4 * 1000 }
+        END { printf "%.3f %.3f %.3f\n", m[1], m[0], m[1] / m[0] }' "$temp/a.csv" >>"$temp/a.manches"
 done
-c_minimal=$(mediane "$temp/c.minimal")
-c_premiere=$(mediane "$temp/c.premiere")
+for i in 1 2 3; do a[i]=$(cut -d ' ' -f "$i" "$temp/a.manches" | mediane); done
 
-# One real full pass with the answers of one transcript that saves its sheet
-# (Hors-monde, Adepte, every pick 1, a profile, save): eleven dice.
-echo "(c, d) one real full pass with real dice (about 11 s) ..."
+# (b) Maximum resident set size in KiB; the pass runs in a directory of its own,
+# emptied after each run, and must save one sheet.
+echo "(b) peak memory, 11 runs of each ..."
 mkdir "$temp/passe"
-reponses=$racine/tests/transcripts/hors_monde_adepte_choix_1/entree.txt
-# Timed from this shell without a fork of its own: the figure holds the start
-# of GNU time and its fork and exec of vesperine (about a millisecond).
-statut=0
-cd "$temp/passe"
-t0=${EPOCHREALTIME/[.,]/}
-/usr/bin/time -f %M -o "$temp/rss.passe" "$vesperine" <"$reponses" >"$temp/passe.out" 2>"$temp/passe.err" ||
-    statut=$?
-t1=${EPOCHREALTIME/[.,]/}
-cd "$racine"
-[ "$statut" -eq 0 ] || erreur "the real full pass ended with status $statut: $(cat "$temp/passe.err")"
-if ! grep -q 'Points de destins:' "$temp/passe.out" || ! grep -q '3)Quitter' "$temp/passe.out"; then
-    erreur "the real full pass did not reach the end menu"
+for _ in $(seq 11); do
+    if ! (cd "$temp/passe" && "${fixe[@]}" /usr/bin/time -f %M -o ../rss "$vesperine" --graine 2026 \
+        <"$graine/entree.txt" >/dev/null 2>&1) || [ ! -f "$temp/passe/$(ls "$graine/fiches")" ]; then
+        erreur "the pass of graine_2026 failed or saved no sheet"
+    fi
+    rm -f "$temp/passe"/* && tail -n 1 "$temp/rss" >>"$temp/b.vesperine"
+    sans_bruit "${fixe[@]}" /usr/bin/time -f %M -o "$temp/rss" "$minimal" && tail -n 1 "$temp/rss" >>"$temp/b.minimal"
+done
+b=("$(mediane <"$temp/b.vesperine")" "$(mediane <"$temp/b.minimal")")
+b[2]=$(awk "BEGIN { printf \"%.3f\", ${b[0]} / ${b[1]} }")
+
+# (c) The console report's median line: name, time, unit, CPU time, unit, iterations.
+echo "(c) dialogue CPU time, 5 repetitions ..."
+sans_bruit "$construction/bench/vesperine_bench_dialogue" --benchmark_repetitions=5 --benchmark_min_time=0.2 \
+    --benchmark_report_aggregates_only=true --benchmark_color=false
+read -r c unite < <(awk '$1 ~ /_median$/ { print $4, $5; exit }' "$temp/log") || true
+if [ "${unite:-}" != us ] || grep -q 'ERROR OCCURRED' "$temp/log"; then
+    cat "$temp/log" >&2 && erreur "no median CPU time in microseconds from the dialogue benchmark"
 fi
-[ "$(find "$temp/passe" -type f -name '*.pdf' | wc -l)" -eq 1 ] || erreur "the real full pass did not save one sheet"
-c_passe=$(tail -n 1 "$temp/rss.passe")
-c_vesperine=$((c_passe > c_premiere ? c_passe : c_premiere))
-d_s=$(calc "($t1 - $t0) / 1e6")
 
-# ---------------------------------------------------------------- report
-a_ratio=$(calc "$a_vesperine / $a_minimal" 2)
-c_ratio=$(calc "$c_vesperine / $c_minimal" 2)
-a_verdict=$(juger "$a_ratio <= 1.5")
-b_verdict=$(juger "$b_us < 1000")
-c_verdict=$(juger "$c_ratio <= 1.2")
-d_verdict=$(juger "$d_s <= 11.05")
-echecs=$(printf '%s\n' "$a_verdict" "$b_verdict" "$c_verdict" "$d_verdict" | grep -c FAIL || true)
-compilateur=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$construction/CMakeCache.txt")
-
-echo
-echo "vesperine benchmark: $build_type, $("$compilateur" --version | head -n 1)"
-echo "machine: $(nproc) cores, load average $(cut -d ' ' -f 1-3 /proc/loadavg)"
-echo
-printf '%-44s %-34s %-16s %s\n' "figure" "measured" "target" "verdict"
-printf '%-44s %-34s %-16s %s\n' "(a) start-up to the first prompt" \
-    "$(calc "$a_vesperine" 2) ms vs $(calc "$a_minimal" 2) ms = x$a_ratio" "<= x1.5" "$a_verdict"
-printf '%-44s %-34s %-16s %s\n' "(b) dialogue CPU time, one full pass" \
-    "$(calc "$b_us" 1) us" "< 1000 us" "$b_verdict"
-printf '%-44s %-34s %-16s %s\n' "(c) peak memory (max RSS)" \
-    "$c_vesperine KiB vs $c_minimal KiB = x$c_ratio" "<= x1.2" "$c_verdict"
-printf '%-44s %-34s %-16s %s\n' "(d) real full pass, wall time" \
-    "$d_s s" "<= 11.05 s" "$d_verdict"
-echo
-echo "(a) median of $a_runs runs each, $outil_a, in $manches rounds alternating which goes first;"
-echo "    standard input at its end: vesperine stops at its first prompt with status 1."
-echo "(b) Google Benchmark, median CPU time of 5 repetitions: banner to saved sheet, the answers"
-echo "    of tests/transcripts/hors_monde_adepte_choix_1, fixed dice, screen in memory; one Createur per pass."
-echo "(c) GNU time, maximum resident set size: vesperine's larger of its first prompt"
-echo "    (median of 5: $c_premiere KiB) and the full pass ($c_passe KiB); minimal: median of 5."
-echo "(d) EPOCHREALTIME around one run under GNU time, the same answers read from their file,"
-echo "    saving the sheet: eleven dice, each after a one-second wait."
-
-if [ "$strict" -eq 1 ] && [ "$echecs" -gt 0 ]; then
-    exit 1
-fi
+ligne() { printf '%-38s %10s %10s %6s %7s  %s\n' "$@"; }
+verdict() { awk "BEGIN { print ($1) ? \"PASS\" : \"FAIL\" }"; }
+type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$construction/CMakeCache.txt")
+printf '\n%s (%s), %s cores, load %s\n' "$construction" "${type:-RelWithDebInfo}" "$(nproc)" \
+    "$(cut -d ' ' -f 1-3 /proc/loadavg)"
+ligne figure vesperine minimal ratio target verdict
+ligne "(a) start-up to first prompt (ms)" "${a[1]}" "${a[2]}" "${a[3]}" "<= 1.5" "$(verdict "${a[3]} <= 1.5")"
+ligne "(b) peak memory, max RSS (KiB)" "${b[0]}" "${b[1]}" "${b[2]}" "<= 1.2" "$(verdict "${b[2]} <= 1.2")"
+ligne "(c) dialogue CPU time, one pass (us)" "$c" - - "< 1000" "$(verdict "$c < 1000")"

@@ -44,7 +44,7 @@ DessinFiches chargerModuleDessin(const std::string& chemin, std::string& raison)
     }
     DessinFiches dessin = nullptr;
     static_assert(sizeof dessin == sizeof symbole, "a function's address fits in a void*");
-    std::memcpy(&dessin, &symbole, sizeof dessin);
+    std::memcpy(static_cast<void*>(&dessin), static_cast<const void*>(&symbole), sizeof dessin);
     return dessin;
 }
 

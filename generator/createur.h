@@ -61,7 +61,8 @@ private:
     bool questionnaire(Profil& reponses);
     // The homeworld's stature, skin or hair menu (`sorte`); the chosen look's text
     // goes into `champ`. Without a homeworld "ERREUR", nothing read, `champ` unchanged.
-    bool choixApparence(const char* titre, Apparences EntreeMonde::*sorte, bool relancerInvite, std::string& champ);
+    using SorteApparences = Apparences EntreeMonde::*;
+    bool choixApparence(const char* titre, SorteApparences sorte, bool relancerInvite, std::string& champ);
     void resume();  // etape_resume.cpp: summary, end menu, save
     bool menuFin();
 

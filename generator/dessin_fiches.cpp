@@ -198,7 +198,12 @@ void Document::texte(float x, float y0, float place, HPDF_Font police, float tai
         octets = octets.substr(0, garde) + fin;
         l = largeur(police, octets, taille);
     }
-    const float debut = alignement == A_GAUCHE ? x : alignement == AU_CENTRE ? x + (place - l) / 2 : x + place - l;
+    float debut = x + place - l;  // A_DROITE
+    if (alignement == A_GAUCHE) {
+        debut = x;
+    } else if (alignement == AU_CENTRE) {
+        debut = x + (place - l) / 2;
+    }
     // A guard of the layout itself: text only inside the margins (Helvetica's
     // glyphs reach 0.931 of the size above the baseline and 0.225 below).
     if (debut < GAUCHE - 0.01F || debut + l > DROITE + 0.01F || y0 - taille * 0.225F < BAS - 0.01F ||
@@ -395,6 +400,7 @@ void Document::fiche(const Fiche& f)
     caracteristiques(f);
     compteurs(f);
     std::vector<std::pair<std::string, std::string>> lignes;
+    lignes.reserve(std::max(f.competences.size(), f.talents.size()));
     for (const Fiche::Competence& c : f.competences) {
         lignes.emplace_back(c.nom, std::to_string(c.valeur));
     }

@@ -25,8 +25,7 @@ bool Createur::etapeProfil()
     return true;
 }
 
-bool Createur::choixApparence(const char* titre, Apparences EntreeMonde::*sorte, bool relancerInvite,
-                              std::string& champ)
+bool Createur::choixApparence(const char* titre, SorteApparences sorte, bool relancerInvite, std::string& champ)
 {
     ecran << std::endl << std::endl << titre << std::endl << std::endl;
     const EntreeMonde* origine = entreeMonde(joueur.getMonde());

@@ -109,7 +109,10 @@ std::optional<std::int64_t> dateImpression(const char* sourceDateEpoch, std::str
     constexpr std::int64_t DATE_MAX = 253402300799;  // 9999-12-31 23:59:59 UTC
     std::int64_t date = 0;
     for (const char* c = sourceDateEpoch; *c != '\0'; ++c) {
-        if (*c < '0' || *c > '9' || (date = date * 10 + (*c - '0')) > DATE_MAX) {
+        if (*c >= '0' && *c <= '9') {
+            date = date * 10 + (*c - '0');
+        }
+        if (*c < '0' || *c > '9' || date > DATE_MAX) {
             raison = std::string("SOURCE_DATE_EPOCH doit être un nombre de secondes depuis 1970, de 0 à ") +
                      std::to_string(DATE_MAX) + ", pas « " + sourceDateEpoch + " »";
             return {};
@@ -121,7 +124,10 @@ std::optional<std::int64_t> dateImpression(const char* sourceDateEpoch, std::str
 std::optional<Imprimeur> imprimeurDuProgramme(std::string& raison)
 {
     const std::optional<std::int64_t> date = dateImpression(std::getenv("SOURCE_DATE_EPOCH"), raison);
-    const DessinFiches dessin = date ? chargerDessin(raison) : nullptr;
+    if (!date) {
+        return {};
+    }
+    const DessinFiches dessin = chargerDessin(raison);
     if (dessin == nullptr) {
         return {};
     }
@@ -183,8 +189,9 @@ bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier,
     const std::string pdf = nomImprimable(fichier);
     std::string raison;
     std::optional<Imprimeur> programme;
-    if (imprimeur == nullptr && (programme = imprimeurDuProgramme(raison))) {
-        imprimeur = &*programme;
+    if (imprimeur == nullptr) {
+        programme = imprimeurDuProgramme(raison);
+        imprimeur = programme ? &*programme : nullptr;
     }
     std::string octets;
     if (imprimeur != nullptr) {

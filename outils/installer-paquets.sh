@@ -7,7 +7,7 @@
 #   sh outils/installer-paquets.sh construction|tests|ci
 set -eu
 
-usage="usage : installer-paquets.sh construction|tests|ci"
+usage="usage: installer-paquets.sh construction|tests|ci"
 usage_voulu=${1:?$usage}
 liste="$(dirname "$0")/paquets.txt"
 
@@ -30,7 +30,7 @@ while read -r paquet pour; do
 done <"$liste"
 
 if [ -z "$manquants" ]; then
-    echo "paquets ($usage_voulu) : tous présents"
+    echo "packages ($usage_voulu): all installed"
     exit 0
 fi
 
@@ -39,12 +39,12 @@ if [ "$(id -u)" -eq 0 ]; then
 elif command -v sudo >/dev/null 2>&1; then
     root="sudo"
 else
-    echo "paquets manquants :$manquants" >&2
-    echo "les installer demande root ou sudo : apt-get install$manquants" >&2
+    echo "missing packages:$manquants" >&2
+    echo "installing them needs root or sudo: apt-get install$manquants" >&2
     exit 1
 fi
 
-echo "paquets ($usage_voulu) : installation de$manquants"
+echo "packages ($usage_voulu): installing$manquants"
 journal=$(mktemp)
 trap 'rm -f "$journal"' EXIT
 debut=$(date +%s)
@@ -54,7 +54,7 @@ if ! {
         $root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $manquants
 } </dev/null >"$journal" 2>&1; then
     cat "$journal" >&2
-    echo "ÉCHEC : apt-get n'a pas installé :$manquants" >&2
+    echo "FAILED: apt-get did not install:$manquants" >&2
     exit 1
 fi
-echo "paquets ($usage_voulu) : installés en $(($(date +%s) - debut)) s"
+echo "packages ($usage_voulu): installed in $(($(date +%s) - debut)) s"

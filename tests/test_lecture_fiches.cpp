@@ -4,6 +4,7 @@
 // command itself runs on the cases of tests/impressions/ (test_impressions.cpp).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 #include <sstream>
 

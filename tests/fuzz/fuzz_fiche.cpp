@@ -11,6 +11,7 @@
 #include <string>
 
 #include "dessin_fiches.h"
+#include "fiche.h"
 #include "lecture_fiches.h"
 
 namespace {

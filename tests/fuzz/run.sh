@@ -10,7 +10,7 @@
 #
 #   tests/fuzz/run.sh [seconds [build-dir]]    (defaults: 60 for each target, build-fuzz/ of the repository)
 #
-# Needs cmake, clang++ and libFuzzer (Debian: clang libclang-rt-14-dev). Fuzzing
+# Needs cmake, clang++ and libFuzzer (Debian: clang libclang-rt-dev). Fuzzing
 # works on a temporary copy of the seeds, which stay as they are. Exits non-zero on
 # any crash, timeout, leak or sanitizer report; the input that caused it is kept
 # under <build-dir>/fuzz-artefacts/.
