@@ -19,6 +19,12 @@ void ecrireFichier(const std::filesystem::path& chemin, const std::string& conte
     out << contenu;
 }
 
+void incompris(const std::filesystem::path& fichier, int ligne, const std::string& texte)
+{
+    const std::string ou = fichier.string() + (ligne > 0 ? ":" + std::to_string(ligne) : "");
+    throw std::runtime_error(ou + ": not understood: «" + texte + "»");
+}
+
 const std::string DOSSIER = "<dossier>";
 const std::string AUTRE = "<autre>";
 

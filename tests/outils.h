@@ -9,6 +9,11 @@
 std::string lireFichier(const std::filesystem::path& chemin);
 void ecrireFichier(const std::filesystem::path& chemin, const std::string& contenu);
 
+// A word or a line of a test's data file that its reader does not know: throws
+// std::runtime_error "file:line: not understood: «texte»" (without a line when
+// `ligne` is 0: a file name), which fails the test.
+[[noreturn]] void incompris(const std::filesystem::path& fichier, int ligne, const std::string& texte);
+
 // Everything under `racine`, by relative path, links and FIFOs neither followed
 // nor read: a file's bytes, DOSSIER for a directory, "-> target" for a link,
 // AUTRE for anything else.

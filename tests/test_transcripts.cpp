@@ -3,7 +3,7 @@
 // by hand for each case under tests/transcripts/. A case folder holds:
 //   arguments.txt  the command line, when it has options
 //   des.txt      the dice thrown, in order ("10:7 5:3 ...": faces, then the face shown),
-//                unless the command line seeds them
+//                each showing its face at once, unless the command line seeds them
 //   entree.txt   the standard input; sortie.txt and erreurs.txt what is written
 //   statut.txt   the exit status, when it is not 0
 //   existant/    what the sheets' directory holds before the run (files and folders)
@@ -11,8 +11,8 @@
 //   panne.txt    faults of the file system, one a line, as SystemeFichiersEnPanne
 //                reads them ("ecriture 2 ENOSPC"); without it the real one is used
 // Files of existant/ and fiches/ are kept in UTF-8 and stand for Windows-1252.
-// Two rules are checked on every case besides: at every read and every die's
-// wait, all that was written has been flushed to the terminal; and input that
+// Two rules are checked on every case besides: at every read and every die,
+// all that was written has been flushed to the terminal; and input that
 // ends before any one of the answers stops the dialogue cleanly, with the screen
 // as it stood at that read.
 #include <gtest/gtest.h>
@@ -103,16 +103,16 @@ private:
     const std::ostringstream& erreurs;
 };
 
-// Scripted dice that also check, at each wait, that the terminal shows everything.
+// Scripted dice that also check, at each throw, that the terminal shows everything.
 class DesTemoins : public DesScriptes {
 public:
     DesTemoins(const std::string& script, const TerminalRetenu& t) : DesScriptes(lire(script)), terminal(t) {}
-    void attendreUneSeconde() override
+    int jeter(int faces) override
     {
-        attentesNonVides += terminal.enAttente.empty() ? 0 : 1;
-        DesScriptes::attendreUneSeconde();
+        jetsNonVides += terminal.enAttente.empty() ? 0 : 1;
+        return DesScriptes::jeter(faces);
     }
-    int attentesNonVides = 0;
+    int jetsNonVides = 0;
 
 private:
     const TerminalRetenu& terminal;
@@ -220,13 +220,12 @@ TEST_P(Transcript, SortieStatutEtFiches)
     EXPECT_EQ(p.terminal.affiche + p.terminal.enAttente, lireFichier(dossierCas / "sortie.txt"));
     EXPECT_EQ(p.erreurs.str(), lireSiPresent(dossierCas / "erreurs.txt", ""));
     EXPECT_EQ(p.statut, std::stoi(lireSiPresent(dossierCas / "statut.txt", "0")));
-    EXPECT_FALSE(p.des.epuise()) << "more dice thrown than scripted";
-    EXPECT_EQ(p.des.jetsFaits(), DesScriptes::lire(lireSiPresent(dossierCas / "des.txt", "")).size());
+    EXPECT_EQ(p.des.jetes, p.des.prevus()) << "the faces of each die thrown, against des.txt";
     EXPECT_EQ(releverDossier(p.travail.chemin()), arbreAttendu(dossierCas / "fiches"));
 
-    // Nothing left unflushed: at every read, at every die's wait, and at the end.
+    // Nothing left unflushed: at every read, at every die, and at the end.
     EXPECT_EQ(p.clavier.nonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
-    EXPECT_EQ(p.des.attentesNonVides, 0) << "dice thrown with output unflushed";
+    EXPECT_EQ(p.des.jetsNonVides, 0) << "dice thrown with output unflushed";
     EXPECT_EQ(p.terminal.enAttente, "");
 
     // The input ending before any one of the answers: status 1, the notice, the
