@@ -1,6 +1,7 @@
 #include "outils.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <unistd.h>
@@ -8,9 +9,10 @@
 std::string lireFichier(const std::filesystem::path& chemin)
 {
     std::ifstream in(chemin, std::ios::binary);
-    std::ostringstream tout;
-    tout << in.rdbuf();
-    return tout.str();
+    if (!in || std::filesystem::is_directory(chemin)) {
+        throw std::runtime_error("cannot read " + chemin.string());
+    }
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void ecrireFichier(const std::filesystem::path& chemin, const std::string& contenu)

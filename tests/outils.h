@@ -5,7 +5,8 @@
 #include <map>
 #include <string>
 
-// Whole-file reading and writing, byte for byte.
+// Whole-file reading and writing, byte for byte. A file that cannot be read
+// throws std::runtime_error.
 std::string lireFichier(const std::filesystem::path& chemin);
 void ecrireFichier(const std::filesystem::path& chemin, const std::string& contenu);
 

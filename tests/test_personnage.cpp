@@ -58,12 +58,14 @@ TEST(Joueur, NomsHorsEnumerationEtPouvoirRemplace)
     j.setDivination(GUERRE);
     for (const int dessous : {1, 0}) {
         const auto hors = [&](int n) { return dessous != 0 ? -1 : n; };
-        EXPECT_EQ(getCaracteristiqueLabel(caracteristique(hors(9))) + getDomaineNom(domaine(hors(6))) +
-                      j.getCompetenceNom(skill(hors(120))) + j.getTalentNom(talent(hors(187))) +
-                      j.getPouvoirNom(pouvoir(hors(82))) + j.getPouvoirNomDomaine(pouvoir(hors(82))),
+        EXPECT_EQ(getCaracteristiqueLabel(caracteristique(hors(NB_CARACTERISTIQUES))) +
+                      getDomaineNom(domaine(hors(NB_DOMAINES))) + j.getCompetenceNom(skill(hors(NB_COMPETENCES))) +
+                      j.getTalentNom(talent(hors(NB_TALENTS))) + j.getPouvoirNom(pouvoir(hors(NB_POUVOIRS))) +
+                      j.getPouvoirNomDomaine(pouvoir(hors(NB_POUVOIRS))),
                   "");
-        EXPECT_EQ(j.getMonde(monde(hors(5))) + "|" + j.getCarriere(carriere(hors(9))) + "|" +
-                      j.getAssermentation(assermentation(hors(14))) + "|" + j.getDivination(divination(hors(29))),
+        EXPECT_EQ(j.getMonde(monde(hors(AUCUN_MONDE + 1))) + "|" + j.getCarriere(carriere(hors(AUCUNE_CARRIERE + 1))) +
+                      "|" + j.getAssermentation(assermentation(hors(AUCUNE_ASSERMENTATION + 1))) + "|" +
+                      j.getDivination(divination(hors(AUCUNE_DIVINATION + 1))),
                   "Aucun monde s\351l\351ctionn\351|Aucune carriere|Aucune assermentation|Erreur");
     }
     j.setPouvoir("Essai", RUSE, 5, DEMI_ACTION, domaine(7), INAPTE, 0);
