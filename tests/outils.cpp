@@ -5,6 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <unistd.h>
+#include <vector>
 
 std::string lireFichier(const std::filesystem::path& chemin)
 {
@@ -27,6 +28,17 @@ void incompris(const std::filesystem::path& fichier, int ligne, const std::strin
     throw std::runtime_error(ou + ": not understood: «" + texte + "»");
 }
 
+LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs)
+{
+    std::istringstream mots("vesperine " + arguments);
+    const std::vector<std::string> texte{std::istream_iterator<std::string>(mots), {}};
+    std::vector<const char*> argv;
+    for (const std::string& a : texte) {
+        argv.push_back(a.c_str());
+    }
+    return lireLigneDeCommande(static_cast<int>(argv.size()), argv.data(), sortie, erreurs);
+}
+
 const std::string DOSSIER = "<dossier>";
 const std::string AUTRE = "<autre>";
 
@@ -47,6 +59,18 @@ std::map<std::string, std::string> releverDossier(const std::filesystem::path& r
         }
     }
     return vu;
+}
+
+void ecrireArbre(const std::filesystem::path& racine, const std::map<std::string, std::string>& arbre)
+{
+    for (const auto& [nom, contenu] : arbre) {
+        std::filesystem::create_directories((racine / nom).parent_path());
+        if (contenu == DOSSIER) {
+            std::filesystem::create_directories(racine / nom);
+        } else {
+            ecrireFichier(racine / nom, contenu);
+        }
+    }
 }
 
 DossierTemporaire::DossierTemporaire()

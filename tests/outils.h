@@ -3,7 +3,10 @@
 
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
+
+#include "options.h"
 
 // Whole-file reading and writing, byte for byte. A file that cannot be read
 // throws std::runtime_error.
@@ -15,12 +18,17 @@ void ecrireFichier(const std::filesystem::path& chemin, const std::string& conte
 // `ligne` is 0: a file name), which fails the test.
 [[noreturn]] void incompris(const std::filesystem::path& fichier, int ligne, const std::string& texte);
 
+// The command line "vesperine " + `arguments`, split at blanks, read as main reads it.
+LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs);
+
 // Everything under `racine`, by relative path, links and FIFOs neither followed
 // nor read: a file's bytes, DOSSIER for a directory, "-> target" for a link,
 // AUTRE for anything else.
 extern const std::string DOSSIER;
 extern const std::string AUTRE;
 std::map<std::string, std::string> releverDossier(const std::filesystem::path& racine);
+// Makes under `racine` the files and directories of such a map (not links, nor AUTRE).
+void ecrireArbre(const std::filesystem::path& racine, const std::map<std::string, std::string>& arbre);
 
 // A fresh empty directory, removed with everything in it at the end of its scope.
 class DossierTemporaire {
