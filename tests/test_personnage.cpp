@@ -1,4 +1,4 @@
-// What the rules file cannot say: texts. Profil::Afficher's widths, the
+// What the rules file cannot say: texts. Profil::Afficher's defaults, the
 // Windows-1252 conversions, and the names answered for values outside their
 // enumerations. Whole characters are checked by the transcripts, the rules by
 // tests/regles.txt, every name of the game by tests/catalogues.txt.
@@ -10,27 +10,17 @@
 #include "encodage.h"
 #include "joueur.h"
 
-// Afficher on a left-aligned stream, as the summary calls it, and on standard
-// output by default, whose alignment puts the fill first.
-TEST(Profil, AfficherAuxLargeursExactes)
+// Afficher on standard output by default, whose alignment puts the fill first, with
+// the defaults that no dialogue shows (the summary's widths are the transcripts').
+TEST(Profil, AfficherParDefautSurLaSortieStandard)
 {
-    Profil p;
+    const Profil p;
     std::ostringstream capture;
     std::streambuf* ancien = std::cout.rdbuf(capture.rdbuf());
     p.Afficher();
     std::cout.rdbuf(ancien);
     EXPECT_EQ(capture.str(), "Nom:     Sexe:          Stature:\nPeau:                   Cheveux:\n"
                              "Age:   18Taille:     150Poid:   40\n\n\n");
-    p.setNom("Zo\351");  // three bytes, filled to five
-    p.setSexe("Femme");
-    p.setPeau("Tres tres sombre et burinee");  // wider than its field: printed whole
-    p.setCheveux("Noirs");
-    p.setTaille(123456789);
-    std::ostringstream aGauche;
-    aGauche << std::left;
-    p.Afficher(aGauche);
-    EXPECT_EQ(aGauche.str(), "Nom:Zo\351  Sexe:Femme     Stature:\nPeau:Tres tres sombre et burineeCheveux:Noirs\n"
-                             "Age:18   Taille:123456789Poid:40   \n\n\n");
 }
 
 // UTF-8 to Windows-1252 and back: Latin-1 accents and every character of the block 0x80
@@ -44,6 +34,9 @@ TEST(Encodage, Windows1252DesNoms)
     EXPECT_EQ(versWindows1252(utf8), octets);
     EXPECT_EQ(versUtf8(octets), utf8);
     EXPECT_EQ(versWindows1252("a→b\xC0\xAF"), "a?b\xC0\xAF");
+    // The five bytes Windows-1252 leaves undefined become the control characters of the same number.
+    EXPECT_EQ(versUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+    EXPECT_EQ(versWindows1252("\xC2\x81\xC2\x9D"), "\x81\x9D");
 }
 
 // Below the first value and past the last, names are empty or the enumeration's
