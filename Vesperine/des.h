@@ -6,8 +6,8 @@
 // Where the dice take their faces. A throw is, by default, the game's formula on
 // four steps of the source: a wait, the clock, a seed and draws. The real source
 // (sourceReelle) and the fixed and seeded ones keep the formula and give their
-// own steps; a source for tests may replace the whole throw and give faces. The
-// steps do nothing by default: no wait, a clock at 0, no seed, every draw 0.
+// draws, and the steps they need (by default no wait, a clock at 0 and no seed);
+// a source for tests may replace the whole throw and give faces.
 class SourceDes {
 public:
     virtual ~SourceDes() = default;
@@ -21,7 +21,7 @@ public:
     virtual std::time_t heure() { return 0; }
     virtual void semer(unsigned int) {}
     // The generator's next value, brought into 0 to 32767.
-    virtual int tirer() { return 0; }
+    virtual int tirer() = 0;
 };
 
 // The real clock, a real one-second wait and the C library's rand/srand.

@@ -23,6 +23,7 @@ public:
     // The next scripted face; 1 past the end of the script or when the die thrown
     // is not the one scripted, as comparing `jetes` with prevus() shows.
     int jeter(int faces) override;
+    int tirer() override { return 0; }  // never called: jeter gives every face
 
     // The faces of each die scripted, and of each die thrown, in order.
     std::vector<int> prevus() const;
