@@ -23,7 +23,6 @@ using V = std::vector<int>;
 // Opens what the sheet keeps protected, and reads what the rules file checks whole.
 struct J : Joueur {
     using Personnage::Initialize;
-    using Personnage::NB_DRAPEAUX_PSY;
     V caracs() const
     {
         V v;
@@ -65,8 +64,9 @@ std::map<std::string, std::map<std::string, int>> vocabulaire()
         {"carac", {NOM(CC), NOM(CT), NOM(F), NOM(E), NOM(AG), NOM(INT), NOM(PER), NOM(FM), NOM(SOC), NOM(NB_CARACTERISTIQUES)}},
         {"maitrise", {NOM(INAPTE), NOM(ACQUISE), NOM(EXPERT), NOM(MAITRE)}},
         {"type", {NOM(BASE), NOM(AVANCEE)}},
+        // The sheet keeps ten psychic flags: a fact the rules check, not a count that follows the code.
         {"domaine", {NOM(MINEUR), NOM(BIOMANCIE), NOM(DIVINATION), NOM(PYROMANCIE), NOM(TELEKINESIE), NOM(TELEPATHIE),
-                     NOM(NB_DOMAINES), {"NB_DRAPEAUX_PSY", J::NB_DRAPEAUX_PSY}}},
+                     NOM(NB_DOMAINES), {"NB_DRAPEAUX_PSY", 10}}},
         {"competence", {NOM(FIN_COMPETENCES)}}, {"talent", {NOM(FIN_TALENTS)}}, {"pouvoir", {NOM(FIN_POUVOIRS)}}};
     // clang-format on
     std::map<std::string, int> rangs;
