@@ -24,17 +24,18 @@ SourceDes* sourceCourante = nullptr;
 
 constexpr int TIRAGES_PAR_JET = 20;
 
-int lancer(int faces)
+}  // namespace
+
+int SourceDes::jeter(int faces)
 {
-    SourceDes& s = sourceDesCourante();
-    s.attendreUneSeconde();  // so that two dice in a row never share a seed
-    s.semer(static_cast<unsigned int>(s.heure()));
+    attendreUneSeconde();  // so that two dice in a row never share a seed
+    semer(static_cast<unsigned int>(heure()));
     const int plusBasse = 1;
     const int plusHaute = faces;
     const int nombreFaces = plusHaute - plusBasse + 1;
     int face = plusBasse;
     for (int i = 0; i < TIRAGES_PAR_JET; ++i) {
-        int r = s.tirer();
+        int r = tirer();
         if (r < 0 || r > 32767) {
             r = 0;  // a faulty source must not throw a face outside the die
         }
@@ -42,8 +43,6 @@ int lancer(int faces)
     }
     return face;
 }
-
-}  // namespace
 
 SourceDes& sourceReelle()
 {
@@ -55,6 +54,6 @@ void utiliserSourceDes(SourceDes& s) { sourceCourante = &s; }
 
 SourceDes& sourceDesCourante() { return sourceCourante != nullptr ? *sourceCourante : sourceReelle(); }
 
-int D5() { return lancer(5); }
-int D10() { return lancer(10); }
-int D100() { return lancer(100); }
+int D5() { return sourceDesCourante().jeter(5); }
+int D10() { return sourceDesCourante().jeter(10); }
+int D100() { return sourceDesCourante().jeter(100); }

@@ -3,14 +3,23 @@
 
 #include <ctime>
 
-// Where the dice take their wait, their clock and their draws. The program uses
-// the real one; tests put in their own, with fixed draws and no waiting.
+// Where the dice take their faces. A throw is, by default, the game's formula on
+// four steps of the source: a wait, the clock, a seed and draws. The real source
+// (sourceReelle) and the fixed and seeded ones keep the formula and give their
+// draws, and the steps they need (by default no wait, a clock at 0 and no seed);
+// a source for tests may replace the whole throw and give faces.
 class SourceDes {
 public:
     virtual ~SourceDes() = default;
-    virtual void attendreUneSeconde() = 0;
-    virtual std::time_t heure() = 0;
-    virtual void semer(unsigned int graine) = 0;
+    // One throw of a die of `faces` faces, 1 to `faces`: waits one second, seeds
+    // the generator from the clock and keeps the twentieth draw (a draw outside 0
+    // to 32767 counts as 0), scaled to the die as a 0 to 32767 generator's draw.
+    // REQUIRES: faces >= 1.
+    virtual int jeter(int faces);
+
+    virtual void attendreUneSeconde() {}
+    virtual std::time_t heure() { return 0; }
+    virtual void semer(unsigned int) {}
     // The generator's next value, brought into 0 to 32767.
     virtual int tirer() = 0;
 };
@@ -22,9 +31,6 @@ SourceDes& sourceReelle();
 class SourceFixe : public SourceDes {
 public:
     explicit SourceFixe(int tirage) : valeur(tirage) {}
-    void attendreUneSeconde() override {}
-    std::time_t heure() override { return 0; }
-    void semer(unsigned int) override {}
     int tirer() override { return valeur; }
 
 private:
@@ -52,8 +58,7 @@ private:
     SourceDes& precedente;
 };
 
-// One throw of a die: waits one second, reseeds the generator from the clock and
-// keeps the twentieth draw.
+// One throw of a die of the current source (SourceDes::jeter).
 int D5();
 int D10();
 int D100();

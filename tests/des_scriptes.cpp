@@ -1,37 +1,41 @@
 #include "des_scriptes.h"
 
+#include <cstdio>
 #include <sstream>
 
-DesScriptes::DesScriptes(std::vector<Jet> j) : jets(std::move(j)) {}
+#include "outils.h"
 
-std::vector<DesScriptes::Jet> DesScriptes::lire(const std::string& texte)
+std::vector<DesScriptes::Jet> DesScriptes::lire(const std::string& texte, const std::string& fichier)
 {
     std::vector<Jet> jets;
-    std::istringstream in(texte);
-    std::string mot;
-    while (in >> mot) {
-        const std::size_t deuxPoints = mot.find(':');
-        jets.push_back({std::stoi(mot.substr(0, deuxPoints)), std::stoi(mot.substr(deuxPoints + 1))});
+    std::istringstream lignes(texte);
+    int numero = 1;
+    for (std::string ligne; std::getline(lignes, ligne); ++numero) {
+        std::istringstream mots(ligne);
+        for (std::string mot; mots >> mot;) {
+            Jet j{};
+            char reste = 0;
+            if (std::sscanf(mot.c_str(), "%d:%d%c", &j.faces, &j.face, &reste) != 2 || j.face < 1 || j.face > j.faces) {
+                incompris(fichier, numero, mot);
+            }
+            jets.push_back(j);
+        }
     }
     return jets;
 }
 
-int DesScriptes::tirage(int faces, int face)
+std::vector<int> DesScriptes::prevus() const
 {
-    // floor(r * faces / 32768) + 1 == face for the smallest r = ceil((face - 1) * 32768 / faces)
-    return ((face - 1) * 32768 + faces - 1) / faces;
-}
-
-void DesScriptes::semer(unsigned int graine)
-{
-    graines.push_back(graine);
-    if (suivant < jets.size()) {
-        courant = tirage(jets[suivant].faces, jets[suivant].face);
-        ++suivant;
-    } else {
-        epuisee = true;
-        courant = 0;
+    std::vector<int> faces;
+    for (const Jet& j : script) {
+        faces.push_back(j.faces);
     }
+    return faces;
 }
 
-int DesScriptes::tirer() { return courant; }
+int DesScriptes::jeter(int faces)
+{
+    const std::size_t rang = jetes.size();
+    jetes.push_back(faces);
+    return rang < script.size() && script[rang].faces == faces ? script[rang].face : 1;
+}

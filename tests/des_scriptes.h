@@ -1,15 +1,13 @@
 #ifndef TESTS_DES_SCRIPTES_H
 #define TESTS_DES_SCRIPTES_H
 
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "des.h"
 
-// A dice source for tests: never waits, and shows the faces it is given, in
-// order. Each face is turned into the draw that gives it on a die of N faces,
-// and that draw is answered for every draw after a seed.
+// Dice for tests: each throw shows the next face given, at once, and every die
+// thrown is noted, so that a test can check that exactly the scripted dice were.
 class DesScriptes : public SourceDes {
 public:
     struct Jet {
@@ -17,27 +15,22 @@ public:
         int face;
     };
 
-    explicit DesScriptes(std::vector<Jet> jets);
-    // Reads "10:7 5:2 ..." (faces of the die, then the face shown).
-    static std::vector<Jet> lire(const std::string& texte);
-    // The smallest draw that shows `face` on a die of `faces` faces.
-    static int tirage(int faces, int face);
+    explicit DesScriptes(std::vector<Jet> jets) : script(std::move(jets)) {}
+    // Reads "10:7 5:3" (a die's faces, then the face it shows), blank-separated
+    // on any number of lines; anything else fails with `fichier`, its line and the word.
+    static std::vector<Jet> lire(const std::string& texte, const std::string& fichier = "des.txt");
 
-    void attendreUneSeconde() override { ++secondes; }
-    std::time_t heure() override { return secondes; }
-    void semer(unsigned int graine) override;
-    int tirer() override;
+    // The next scripted face; 1 past the end of the script or when the die thrown
+    // is not the one scripted, as comparing `jetes` with prevus() shows.
+    int jeter(int faces) override;
+    int tirer() override { return 0; }  // never called: jeter gives every face
 
-    std::size_t jetsFaits() const { return suivant; }
-    bool epuise() const { return epuisee; }  // more dice thrown than scripted
-    std::vector<unsigned int> graines;
+    // The faces of each die scripted, and of each die thrown, in order.
+    std::vector<int> prevus() const;
+    std::vector<int> jetes;
 
 private:
-    std::vector<Jet> jets;
-    std::size_t suivant = 0;
-    int courant = 0;
-    bool epuisee = false;
-    std::time_t secondes = 1000;
+    std::vector<Jet> script;
 };
 
 #endif

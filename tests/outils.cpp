@@ -1,22 +1,42 @@
 #include "outils.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <unistd.h>
+#include <vector>
 
 std::string lireFichier(const std::filesystem::path& chemin)
 {
     std::ifstream in(chemin, std::ios::binary);
-    std::ostringstream tout;
-    tout << in.rdbuf();
-    return tout.str();
+    if (!in || std::filesystem::is_directory(chemin)) {
+        throw std::runtime_error("cannot read " + chemin.string());
+    }
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void ecrireFichier(const std::filesystem::path& chemin, const std::string& contenu)
 {
     std::ofstream out(chemin, std::ios::binary);
     out << contenu;
+}
+
+void incompris(const std::filesystem::path& fichier, int ligne, const std::string& texte)
+{
+    const std::string ou = fichier.string() + (ligne > 0 ? ":" + std::to_string(ligne) : "");
+    throw std::runtime_error(ou + ": not understood: «" + texte + "»");
+}
+
+LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs)
+{
+    std::istringstream mots("vesperine " + arguments);
+    const std::vector<std::string> texte{std::istream_iterator<std::string>(mots), {}};
+    std::vector<const char*> argv;
+    for (const std::string& a : texte) {
+        argv.push_back(a.c_str());
+    }
+    return lireLigneDeCommande(static_cast<int>(argv.size()), argv.data(), sortie, erreurs);
 }
 
 const std::string DOSSIER = "<dossier>";
@@ -40,6 +60,18 @@ std::map<std::string, std::string> releverDossier(const std::filesystem::path& r
         }
     }
     return vu;
+}
+
+void ecrireArbre(const std::filesystem::path& racine, const std::map<std::string, std::string>& arbre)
+{
+    for (const auto& [nom, contenu] : arbre) {
+        std::filesystem::create_directories((racine / nom).parent_path());
+        if (contenu == DOSSIER) {
+            std::filesystem::create_directories(racine / nom);
+        } else {
+            ecrireFichier(racine / nom, contenu);
+        }
+    }
 }
 
 DossierTemporaire::DossierTemporaire()

@@ -3,11 +3,23 @@
 
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
 
-// Whole-file reading and writing, byte for byte.
+#include "options.h"
+
+// Whole-file reading and writing, byte for byte. A file that cannot be read
+// throws std::runtime_error.
 std::string lireFichier(const std::filesystem::path& chemin);
 void ecrireFichier(const std::filesystem::path& chemin, const std::string& contenu);
+
+// A word or a line of a test's data file that its reader does not know: throws
+// std::runtime_error "file:line: not understood: «texte»" (without a line when
+// `ligne` is 0: a file name), which fails the test.
+[[noreturn]] void incompris(const std::filesystem::path& fichier, int ligne, const std::string& texte);
+
+// The command line "vesperine " + `arguments`, split at blanks, read as main reads it.
+LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs);
 
 // Everything under `racine`, by relative path, links and FIFOs neither followed
 // nor read: a file's bytes, DOSSIER for a directory, "-> target" for a link,
@@ -15,6 +27,8 @@ void ecrireFichier(const std::filesystem::path& chemin, const std::string& conte
 extern const std::string DOSSIER;
 extern const std::string AUTRE;
 std::map<std::string, std::string> releverDossier(const std::filesystem::path& racine);
+// Makes under `racine` the files and directories of such a map (not links, nor AUTRE).
+void ecrireArbre(const std::filesystem::path& racine, const std::map<std::string, std::string>& arbre);
 
 // A fresh empty directory, removed with everything in it at the end of its scope.
 class DossierTemporaire {

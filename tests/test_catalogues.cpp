@@ -5,10 +5,12 @@
 //   pouvoir|KEY|name|discipline|threshold|action|range
 //   monde, carriere, assermentation, divination|KEY|display name (the "none" value last)
 // Everything is read through a player character, as the rest of the program sees it.
+// KEY is the enumerator's name, as tests/regles.txt uses it.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -40,16 +42,15 @@ std::string competence(Personnage& p, int s)
     const std::string type = p.getCompetence(skill(s)) == 0 ? "AVANCEE" : "BASE";
     p.setCompetence(skill(s), ACQUISE);
     const int k = (p.getCompetence(skill(s)) - 40) / 2;
-    return versUtf8(p.getCompetenceNom(skill(s))) + "|" + (k >= 0 && k < 9 ? CARACS[k] : "?") + "|" + type;
+    return p.getCompetenceNom(skill(s)) + "|" + (k >= 0 && k < 9 ? CARACS[k] : "?") + "|" + type;
 }
 
 std::string pouvoirDecrit(const Personnage& p, int q)
 {
     const EntreePouvoir& e = CATALOGUE_POUVOIRS[q];
     const int d = p.getPouvoirDomaine(pouvoir(q));
-    return versUtf8(p.getPouvoirNom(pouvoir(q))) + "|" + (d >= 0 && d < 6 ? DOMAINES[d] : "?") + "|" +
-           std::to_string(e.seuil) + "|" + (e.focalisation < 3 ? ACTIONS[e.focalisation] : "?") + "|" +
-           std::to_string(e.portee);
+    return p.getPouvoirNom(pouvoir(q)) + "|" + (d >= 0 && d < 6 ? DOMAINES[d] : "?") + "|" + std::to_string(e.seuil) +
+           "|" + (e.focalisation < 3 ? ACTIONS[e.focalisation] : "?") + "|" + std::to_string(e.portee);
 }
 
 }  // namespace
@@ -60,31 +61,32 @@ TEST(Catalogues, ChaqueEntreeCommeDansLesTables)
     for (int k = CC; k <= SOC; ++k) {
         p.setCaracteristique(caracteristique(k), 40 + 2 * static_cast<unsigned>(k));
     }
-    // Entries seen of each kind, and the display name of the n-th value of each named kind.
-    std::map<std::string, int> vus;
-    const std::map<std::string, std::function<std::string(int)>> noms = {
+    // How the n-th entry of each kind reads, in Windows-1252.
+    const std::map<std::string, std::function<std::string(int)>> decrire = {
+        {"competence", [&](int s) { return competence(p, s); }},
+        {"pouvoir", [&](int q) { return pouvoirDecrit(p, q); }},
         {"talent", [&](int t) { return p.getTalentNom(talent(t)); }},
         {"monde", [&](int m) { return p.getMonde(monde(m)); }},
         {"carriere", [&](int c) { return p.getCarriere(carriere(c)); }},
         {"assermentation", [&](int a) { return p.getAssermentation(assermentation(a)); }},
         {"divination", [&](int d) { return p.getDivination(divination(d)); }}};
+    std::map<std::string, int> vus;  // entries seen of each kind
+    std::set<std::string> cles;
     std::istringstream lignes(lireFichier(VESPERINE_CATALOGUES));
+    int numero = 0;
     for (std::string ligne; std::getline(lignes, ligne);) {
+        ++numero;
         const std::vector<std::string> c = champs(ligne);
-        ASSERT_GE(c.size(), 3u) << ligne;
+        if (c.size() < 3 || decrire.count(c[0]) == 0 || c[1].empty() ||
+            c[1].find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != std::string::npos ||
+            !cles.insert(c[0] + "|" + c[1]).second) {
+            incompris(VESPERINE_CATALOGUES, numero, ligne);
+        }
         std::string attendu = c[2];
         for (std::size_t i = 3; i < c.size(); ++i) {
             attendu += "|" + c[i];
         }
-        const int n = vus[c[0]]++;
-        if (c[0] == "competence") {
-            EXPECT_EQ(competence(p, n), attendu) << c[1];
-        } else if (c[0] == "pouvoir") {
-            EXPECT_EQ(pouvoirDecrit(p, n), attendu) << c[1];
-        } else {
-            ASSERT_EQ(noms.count(c[0]), 1u) << ligne;
-            EXPECT_EQ(versUtf8(noms.at(c[0])(n)), attendu) << c[1];
-        }
+        EXPECT_EQ(versUtf8(decrire.at(c[0])(vus[c[0]]++)), attendu) << "tests/catalogues.txt:" << numero;
     }
     EXPECT_EQ(vus, (std::map<std::string, int>{{"assermentation", NB_ASSERMENTATIONS + 1},
                                                {"carriere", NB_CARRIERES + 1},
@@ -93,5 +95,6 @@ TEST(Catalogues, ChaqueEntreeCommeDansLesTables)
                                                {"monde", NB_MONDES + 1},
                                                {"pouvoir", NB_POUVOIRS},
                                                {"talent", NB_TALENTS}}));
-    EXPECT_EQ(p.competences_liste.size() + p.talents_liste.size() + p.pouvoirs_liste.size(), 120u + 187u + 82u);
+    EXPECT_EQ(p.competences_liste.size() + p.talents_liste.size() + p.pouvoirs_liste.size(),
+              std::size_t{NB_COMPETENCES + NB_TALENTS + NB_POUVOIRS});
 }

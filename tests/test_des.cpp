@@ -1,30 +1,32 @@
-// The dice: faces from fixed draws, the twentieth draw kept, one wait and one
-// clock seed per die; a draw outside 0 to 32767 counts as 0. No test sleeps.
+// The dice's formula: faces from fixed draws, the twentieth draw kept, one wait
+// and one clock seed per die; a draw outside 0 to 32767 counts as 0. No test sleeps.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "des.h"
-#include "des_scriptes.h"
 #include "source_graine.h"
 
 namespace {
 
 using V = std::vector<int>;
 
-// Draws 32767 only at the twentieth draw after a seed, 0 otherwise. As in every
-// scripted source, a wait advances the clock (from 1000) one second and the seeds are kept.
-class VingtiemeSeule : public DesScriptes {
+// Draws 32767 only at the twentieth draw after a seed, 0 otherwise; a wait
+// advances its clock (from 1000) one second, and it keeps the seeds.
+class VingtiemeSeule : public SourceDes {
 public:
-    VingtiemeSeule() : DesScriptes({}) {}
+    void attendreUneSeconde() override { ++secondes; }
+    std::time_t heure() override { return secondes; }
     void semer(unsigned int graine) override
     {
         graines.push_back(graine);
         rang = 0;
     }
     int tirer() override { return ++rang == 20 ? 32767 : 0; }
+    std::vector<unsigned int> graines;
 
 private:
+    std::time_t secondes = 1000;
     int rang = 0;
 };
 

@@ -1,4 +1,4 @@
-// What the rules file cannot say: texts. Profil::Afficher's widths, the
+// What the rules file cannot say: texts. Profil::Afficher's defaults, the
 // Windows-1252 conversions, and the names answered for values outside their
 // enumerations. Whole characters are checked by the transcripts, the rules by
 // tests/regles.txt, every name of the game by tests/catalogues.txt.
@@ -47,6 +47,9 @@ TEST(Encodage, Windows1252DesNoms)
     EXPECT_EQ(versWindows1252(utf8), octets);
     EXPECT_EQ(versUtf8(octets), utf8);
     EXPECT_EQ(versWindows1252("a→b\xC0\xAF"), "a?b\xC0\xAF");
+    // The five bytes Windows-1252 leaves undefined become the control characters of the same number.
+    EXPECT_EQ(versUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+    EXPECT_EQ(versWindows1252("\xC2\x81\xC2\x9D"), "\x81\x9D");
 }
 
 // Below the first value and past the last, names are empty or the enumeration's
@@ -61,12 +64,14 @@ TEST(Joueur, NomsHorsEnumerationEtPouvoirRemplace)
     j.setDivination(GUERRE);
     for (const int dessous : {1, 0}) {
         const auto hors = [&](int n) { return dessous != 0 ? -1 : n; };
-        EXPECT_EQ(getCaracteristiqueLabel(caracteristique(hors(9))) + getDomaineNom(domaine(hors(6))) +
-                      j.getCompetenceNom(skill(hors(120))) + j.getTalentNom(talent(hors(187))) +
-                      j.getPouvoirNom(pouvoir(hors(82))) + j.getPouvoirNomDomaine(pouvoir(hors(82))),
+        EXPECT_EQ(getCaracteristiqueLabel(caracteristique(hors(NB_CARACTERISTIQUES))) +
+                      getDomaineNom(domaine(hors(NB_DOMAINES))) + j.getCompetenceNom(skill(hors(NB_COMPETENCES))) +
+                      j.getTalentNom(talent(hors(NB_TALENTS))) + j.getPouvoirNom(pouvoir(hors(NB_POUVOIRS))) +
+                      j.getPouvoirNomDomaine(pouvoir(hors(NB_POUVOIRS))),
                   "");
-        EXPECT_EQ(j.getMonde(monde(hors(5))) + "|" + j.getCarriere(carriere(hors(9))) + "|" +
-                      j.getAssermentation(assermentation(hors(14))) + "|" + j.getDivination(divination(hors(29))),
+        EXPECT_EQ(j.getMonde(monde(hors(AUCUN_MONDE + 1))) + "|" + j.getCarriere(carriere(hors(AUCUNE_CARRIERE + 1))) +
+                      "|" + j.getAssermentation(assermentation(hors(AUCUNE_ASSERMENTATION + 1))) + "|" +
+                      j.getDivination(divination(hors(AUCUNE_DIVINATION + 1))),
                   "Aucun monde s\351l\351ctionn\351|Aucune carriere|Aucune assermentation|Erreur");
     }
     j.setPouvoir("Essai", RUSE, 5, DEMI_ACTION, domaine(7), INAPTE, 0);

@@ -1,33 +1,19 @@
-// Whole dialogues: scripted answers and dice in, the complete output, the exit
-// status and every sheet file compared byte for byte with what was worked out
-// by hand for each case under tests/transcripts/. A case folder holds:
-//   arguments.txt  the command line, when it has options
-//   des.txt      the dice thrown, in order ("10:7 5:3 ...": faces, then the face shown),
-//                unless the command line seeds them
-//   entree.txt   the standard input; sortie.txt and erreurs.txt what is written
-//   statut.txt   the exit status, when it is not 0
-//   existant/    what the sheets' directory holds before the run (files and folders)
-//   fiches/      what it must hold after the run, exactly
-//   panne.txt    faults of the file system, one a line, as SystemeFichiersEnPanne
-//                reads them ("ecriture 2 ENOSPC"); without it the real one is used
-// Files of existant/ and fiches/ are kept in UTF-8 and stand for Windows-1252.
-// Two rules are checked on every case besides: at every read and every die's
-// wait, all that was written has been flushed to the terminal; and input that
-// ends before any one of the answers stops the dialogue cleanly, with the screen
-// as it stood at that read.
+// The transcript runner: the whole dialogue of one case folder of
+// tests/transcripts/, given as its only argument, checked byte for byte. What a
+// folder holds and how each file is read is the README's "Transcript folders".
+// With VESPERINE_REGENERER=1 in the environment the case's expected files are
+// first written from what the program does, and a case so rewritten fails.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <iterator>
-#include <map>
-#include <memory>
+#include <cstdlib>
+#include <optional>
+#include <set>
 #include <sstream>
 
+#include "console.h"
 #include "createur.h"
 #include "des_scriptes.h"
 #include "encodage.h"
-#include "options.h"
 #include "outils.h"
 #include "source_graine.h"
 #include "systeme_fichiers_en_panne.h"
@@ -36,27 +22,145 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path RACINE = VESPERINE_TRANSCRIPTS;
+fs::path CAS;  // the case folder
+const std::set<std::string> FICHIERS = {"LISEZMOI.txt", "entree.txt", "arguments.txt", "des.txt",    "panne.txt",
+                                        "existant",     "sortie.txt", "erreurs.txt",   "statut.txt", "fiches"};
 const std::string FIN_ENTREE = "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée.\n";
 
-// A terminal that shows only what has been flushed to it.
-class TerminalRetenu : public std::streambuf {
-public:
+std::string lireSiPresent(const std::string& nom, const std::string& defaut = "")
+{
+    return fs::exists(CAS / nom) ? lireFichier(CAS / nom) : defaut;
+}
+
+// A directory as releverDossier gives it, its files' bytes converted by `conversion`.
+using Arbre = std::map<std::string, std::string>;
+Arbre converti(Arbre arbre, std::string (*conversion)(const std::string&))
+{
+    for (auto& [nom, contenu] : arbre) {
+        contenu = contenu == DOSSIER ? contenu : conversion(contenu);
+    }
+    return arbre;
+}
+
+// The case's folder `nom` (sheets kept in UTF-8) as the program's directory holds it.
+Arbre arbreDuCas(const std::string& nom)
+{
+    return fs::exists(CAS / nom) ? converti(releverDossier(CAS / nom), versWindows1252) : Arbre{};
+}
+
+// What the case gives the program.
+struct Donnees {
+    std::string arguments = lireSiPresent("arguments.txt");
+    std::string reponses = lireSiPresent("entree.txt");
+    std::vector<DesScriptes::Jet> des = DesScriptes::lire(lireSiPresent("des.txt"), (CAS / "des.txt").string());
+    std::optional<std::string> panne;  // none: the real file system
+    Arbre existant = arbreDuCas("existant");
+};
+
+// The case's other files: known names only, a description, faults the fake file system knows.
+Donnees lireDonnees()
+{
+    if (!fs::exists(CAS / "LISEZMOI.txt")) {
+        throw std::runtime_error(CAS.string() + ": not a case folder with its LISEZMOI.txt");
+    }
+    for (const auto& entree : fs::directory_iterator(CAS)) {
+        if (FICHIERS.count(entree.path().filename().string()) == 0) {
+            incompris(CAS, 0, entree.path().filename().string());
+        }
+    }
+    Donnees d;
+    if (fs::exists(CAS / "panne.txt")) {
+        d.panne = lireFichier(CAS / "panne.txt");
+        std::istringstream lignes(*d.panne);
+        int numero = 1;
+        for (std::string ligne; std::getline(lignes, ligne); ++numero) {
+            try {
+                SystemeFichiersEnPanne{ligne};
+            } catch (const std::invalid_argument&) {
+                incompris(CAS / "panne.txt", numero, ligne);
+            }
+        }
+    }
+    return d;
+}
+
+// What a run shows: the screen, the error stream, the exit status and the sheets' directory.
+struct Resultat {
+    std::string sortie;
+    std::string erreurs;
+    int statut;
+    Arbre fiches;
+};
+
+Resultat lireAttendu()
+{
+    const std::string statut = lireSiPresent("statut.txt", "0\n");
+    const std::string premiere = statut.substr(0, statut.find('\n'));
+    const std::optional<int> n = nombreEntier(premiere);
+    if (!n || statut != premiere + "\n") {
+        incompris(CAS / "statut.txt", 1, statut);
+    }
+    return {lireFichier(CAS / "sortie.txt"), lireSiPresent("erreurs.txt"), *n, arbreDuCas("fiches")};
+}
+
+void ecrireAttendu(const Resultat& r)
+{
+    ecrireFichier(CAS / "sortie.txt", r.sortie);
+    for (const auto& [nom, texte] : {std::pair<std::string, std::string>{"erreurs.txt", r.erreurs},
+                                     {"statut.txt", r.statut == 0 ? "" : std::to_string(r.statut) + "\n"}}) {
+        fs::remove(CAS / nom);
+        if (!texte.empty()) {
+            ecrireFichier(CAS / nom, texte);
+        }
+    }
+    fs::remove_all(CAS / "fiches");
+    ecrireArbre(CAS / "fiches", converti(r.fiches, versUtf8));
+}
+
+// One run of the program on the case's data and the given answers, in a
+// directory of its own. It is the run's terminal: output shows once flushed, and
+// the answers are handed out one byte at a time, so that every read is seen. It
+// is its dice too: scripted faces, each throw noted with whether output waited.
+struct Passage : std::streambuf, DesScriptes {
+    std::string texte;
+    std::vector<std::pair<std::size_t, std::size_t>> ecrans;  // shown on each stream when byte i was read
+    std::vector<std::size_t> lecturesNonVides;                // offsets read while output waited
+    int jetsNonVides = 0;
     std::string affiche;
     std::string enAttente;
+    std::ostringstream erreurs;
+    int statut = 0;
+    DossierTemporaire travail;
 
-protected:
+    Passage(const Donnees& d, std::string reponses)
+        : DesScriptes(d.des), texte(std::move(reponses)), ecrans(texte.size() + 1)
+    {
+        ecrireArbre(travail.chemin(), d.existant);
+        std::ostream sortie(this);
+        const LigneDeCommande ligne = lireArguments(d.arguments, sortie, erreurs);
+        sortie.flush();
+        if (ligne.terminer) {
+            statut = ligne.statut;
+            return;
+        }
+        std::optional<SystemeFichiersEnPanne> enPanne;
+        if (d.panne) {
+            enPanne.emplace(*d.panne);
+        }
+        SourceGraine graine(ligne.graine);
+        SourceDesTemporaire source(ligne.avecGraine ? static_cast<SourceDes&>(graine) : *this);
+        std::istream entree(this);
+        statut =
+            Createur(entree, sortie, erreurs, travail.chemin().string(), enPanne ? *enPanne : systemeFichiersReel())
+                .executer();
+    }
+
+    Resultat resultat() const { return {affiche + enAttente, erreurs.str(), statut, releverDossier(travail.chemin())}; }
+
     int_type overflow(int_type c) override
     {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            enAttente += traits_type::to_char_type(c);
-        }
+        enAttente += traits_type::eq_int_type(c, traits_type::eof()) ? "" : std::string(1, char(c));
         return traits_type::not_eof(c);
-    }
-    std::streamsize xsputn(const char* s, std::streamsize n) override
-    {
-        enAttente.append(s, static_cast<std::size_t>(n));
-        return n;
     }
     int sync() override
     {
@@ -64,32 +168,12 @@ protected:
         enAttente.clear();
         return 0;
     }
-};
-
-// The answers, handed out one byte at a time so that every read is seen: it notes
-// what the terminal and the error stream showed when each byte was asked for, and
-// the places where output still waited for a flush.
-class ClavierTemoin : public std::streambuf {
-public:
-    struct Ecrans {
-        std::size_t sortie;
-        std::size_t erreurs;
-    };
-    ClavierTemoin(std::string reponses, const TerminalRetenu& t, const std::ostringstream& e)
-        : texte(std::move(reponses)), ecrans(texte.size() + 1), terminal(t), erreurs(e)
-    {
-    }
-    std::string texte;
-    std::vector<Ecrans> ecrans;
-    std::vector<std::size_t> nonVides;  // offsets read while output waited
-
-protected:
     int_type underflow() override
     {
         const auto i = static_cast<std::size_t>(gptr() == nullptr ? 0 : gptr() - texte.data());
-        ecrans[i] = {terminal.affiche.size(), erreurs.str().size()};
-        if (!terminal.enAttente.empty()) {
-            nonVides.push_back(i);
+        ecrans[i] = {affiche.size(), erreurs.str().size()};
+        if (!enAttente.empty()) {
+            lecturesNonVides.push_back(i);
         }
         if (i == texte.size()) {
             return traits_type::eof();
@@ -97,158 +181,66 @@ protected:
         setg(texte.data(), texte.data() + i, texte.data() + i + 1);
         return traits_type::to_int_type(texte[i]);
     }
-
-private:
-    const TerminalRetenu& terminal;
-    const std::ostringstream& erreurs;
-};
-
-// Scripted dice that also check, at each wait, that the terminal shows everything.
-class DesTemoins : public DesScriptes {
-public:
-    DesTemoins(const std::string& script, const TerminalRetenu& t) : DesScriptes(lire(script)), terminal(t) {}
-    void attendreUneSeconde() override
+    int jeter(int faces) override
     {
-        attentesNonVides += terminal.enAttente.empty() ? 0 : 1;
-        DesScriptes::attendreUneSeconde();
-    }
-    int attentesNonVides = 0;
-
-private:
-    const TerminalRetenu& terminal;
-};
-
-std::string lireSiPresent(const fs::path& chemin, const std::string& defaut)
-{
-    return fs::exists(chemin) ? lireFichier(chemin) : defaut;
-}
-
-// What a folder of the case holds, its files turned from UTF-8 to Windows-1252.
-std::map<std::string, std::string> arbreAttendu(const fs::path& racine)
-{
-    std::map<std::string, std::string> arbre;
-    if (fs::exists(racine)) {
-        arbre = releverDossier(racine);
-    }
-    for (auto& [nom, contenu] : arbre) {
-        if (contenu != DOSSIER) {
-            contenu = versWindows1252(contenu);
-        }
-    }
-    return arbre;
-}
-
-// One run of the dialogue of a case on the given answers, in a directory of its own.
-struct Passage {
-    int statut = 0;
-    TerminalRetenu terminal;
-    std::ostringstream erreurs;
-    ClavierTemoin clavier;
-    DesTemoins des;
-    DossierTemporaire travail;
-
-    Passage(const fs::path& cas, std::string reponses)
-        : clavier(std::move(reponses), terminal, erreurs), des(lireSiPresent(cas / "des.txt", ""), terminal)
-    {
-        for (const auto& [nom, octets] : arbreAttendu(cas / "existant")) {
-            if (octets == DOSSIER) {
-                fs::create_directories(travail.chemin() / nom);
-            } else {
-                ecrireFichier(travail.chemin() / nom, octets);
-            }
-        }
-        std::ostream sortie(&terminal);
-        // The command line, as main reads it: it may end the run, or seed the dice.
-        std::istringstream mots("vesperine " + lireSiPresent(cas / "arguments.txt", ""));
-        const std::vector<std::string> arguments{std::istream_iterator<std::string>(mots), {}};
-        std::vector<const char*> argv;
-        for (const std::string& a : arguments) {
-            argv.push_back(a.c_str());
-        }
-        const LigneDeCommande ligne = lireLigneDeCommande(static_cast<int>(argv.size()), argv.data(), sortie, erreurs);
-        sortie.flush();
-        if (ligne.terminer) {
-            statut = ligne.statut;
-            return;
-        }
-        std::unique_ptr<SystemeFichiers> enPanne;
-        if (fs::exists(cas / "panne.txt")) {
-            enPanne = std::make_unique<SystemeFichiersEnPanne>(lireFichier(cas / "panne.txt"));
-        }
-        SourceGraine graine(ligne.graine);
-        SourceDesTemporaire source(ligne.avecGraine ? static_cast<SourceDes&>(graine) : des);
-        std::istream entree(&clavier);
-        Createur createur(entree, sortie, erreurs, travail.chemin().string(),
-                          enPanne ? *enPanne : systemeFichiersReel());
-        statut = createur.executer();
+        jetsNonVides += enAttente.empty() ? 0 : 1;
+        return DesScriptes::jeter(faces);
     }
 };
 
-std::vector<std::string> cas()
+TEST(Transcript, SortieStatutEtFiches)
 {
-    std::vector<std::string> noms;
-    for (const auto& entree : fs::directory_iterator(RACINE)) {
-        if (entree.is_directory()) {
-            noms.push_back(entree.path().filename().string());
+    const Donnees d = lireDonnees();
+    const Passage p(d, d.reponses);
+    const Resultat obtenu = p.resultat();
+    const char* regenerer = std::getenv("VESPERINE_REGENERER");
+    if (regenerer != nullptr && std::string(regenerer) == "1") {
+        const Arbre avant = releverDossier(CAS);
+        ecrireAttendu(obtenu);
+        if (releverDossier(CAS) != avant) {
+            ADD_FAILURE() << "VESPERINE_REGENERER rewrote " << CAS.string() << ": review it with git diff";
         }
     }
-    std::sort(noms.begin(), noms.end());
-    return noms;
-}
+    const Resultat attendu = lireAttendu();
+    EXPECT_EQ(obtenu.sortie, attendu.sortie);
+    EXPECT_EQ(obtenu.erreurs, attendu.erreurs);
+    EXPECT_EQ(obtenu.statut, attendu.statut);
+    EXPECT_EQ(obtenu.fiches, attendu.fiches);
+    EXPECT_EQ(p.jetes, p.prevus()) << "the faces of each die thrown, against des.txt";
 
-// Where each answer starts in the input.
-std::vector<std::size_t> debutsDesReponses(const std::string& texte)
-{
-    std::vector<std::size_t> debuts;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        const bool blanc = std::isspace(static_cast<unsigned char>(texte[i])) != 0;
-        if (!blanc && (i == 0 || std::isspace(static_cast<unsigned char>(texte[i - 1])) != 0)) {
-            debuts.push_back(i);
+    // Nothing left unflushed: at every read, at every die, and at the end.
+    EXPECT_EQ(p.lecturesNonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
+    EXPECT_EQ(p.jetsNonVides, 0) << "dice thrown with output unflushed";
+    EXPECT_EQ(p.enAttente, "");
+
+    // The input ending before any one of the answers (where a word starts): status
+    // 1, the notice, the screen as it stood at that read followed by a line end,
+    // and, before any save was tried (a failed one reports itself), the directory as it was.
+    for (std::size_t debut = 0; debut < d.reponses.size() && !HasFailure(); ++debut) {
+        if (std::isspace(static_cast<unsigned char>(d.reponses[debut])) != 0 ||
+            (debut > 0 && std::isspace(static_cast<unsigned char>(d.reponses[debut - 1])) == 0)) {
+            continue;
         }
-    }
-    return debuts;
-}
-
-class Transcript : public testing::TestWithParam<std::string> {};
-
-TEST_P(Transcript, SortieStatutEtFiches)
-{
-    const fs::path dossierCas = RACINE / GetParam();
-    const std::string reponses = lireSiPresent(dossierCas / "entree.txt", "");
-    const Passage p(dossierCas, reponses);
-
-    EXPECT_EQ(p.terminal.affiche + p.terminal.enAttente, lireFichier(dossierCas / "sortie.txt"));
-    EXPECT_EQ(p.erreurs.str(), lireSiPresent(dossierCas / "erreurs.txt", ""));
-    EXPECT_EQ(p.statut, std::stoi(lireSiPresent(dossierCas / "statut.txt", "0")));
-    EXPECT_FALSE(p.des.epuise()) << "more dice thrown than scripted";
-    EXPECT_EQ(p.des.jetsFaits(), DesScriptes::lire(lireSiPresent(dossierCas / "des.txt", "")).size());
-    EXPECT_EQ(releverDossier(p.travail.chemin()), arbreAttendu(dossierCas / "fiches"));
-
-    // Nothing left unflushed: at every read, at every die's wait, and at the end.
-    EXPECT_EQ(p.clavier.nonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
-    EXPECT_EQ(p.des.attentesNonVides, 0) << "dice thrown with output unflushed";
-    EXPECT_EQ(p.terminal.enAttente, "");
-
-    // The input ending before any one of the answers: status 1, the notice, the
-    // screen as it stood at that read followed by a line end, and, before any
-    // save was tried (a failed one reports itself), the directory as it was.
-    for (const std::size_t debut : debutsDesReponses(reponses)) {
-        const Passage coupe(dossierCas, reponses.substr(0, debut));
-        const ClavierTemoin::Ecrans alors = p.clavier.ecrans[debut];
+        const Passage coupe(d, d.reponses.substr(0, debut));
+        const auto [ecran, erreurs] = p.ecrans[debut];
         EXPECT_EQ(coupe.statut, 1) << "input cut at byte " << debut;
-        EXPECT_EQ(coupe.terminal.affiche, p.terminal.affiche.substr(0, alors.sortie) + "\n") << "cut at " << debut;
-        EXPECT_EQ(coupe.erreurs.str(), p.erreurs.str().substr(0, alors.erreurs) + FIN_ENTREE) << "cut at " << debut;
-        if (alors.erreurs == 0) {
-            EXPECT_EQ(releverDossier(coupe.travail.chemin()), arbreAttendu(dossierCas / "existant"))
-                << "cut at " << debut;
-        }
-        if (testing::Test::HasFailure()) {
-            break;  // one cut is enough to show the fault
+        EXPECT_EQ(coupe.affiche, obtenu.sortie.substr(0, ecran) + "\n") << "cut at " << debut;
+        EXPECT_EQ(coupe.erreurs.str(), obtenu.erreurs.substr(0, erreurs) + FIN_ENTREE) << "cut at " << debut;
+        if (erreurs == 0) {
+            EXPECT_EQ(releverDossier(coupe.travail.chemin()), d.existant) << "cut at " << debut;
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Dialogues, Transcript, testing::ValuesIn(cas()),
-                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: " << argv[0] << " tests/transcripts/<case>\n";
+        return 2;
+    }
+    CAS = argv[1];
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,83 @@
+// The command line as a table: tests/options.txt, whose head says how it reads.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "outils.h"
+
+namespace {
+
+struct CasOptions {
+    int ligne;  // of its first command line
+    std::vector<std::string> commandes;
+    std::string issue;  // "" until its "?" line
+    std::string sortie;
+    std::string erreurs;
+};
+
+// The exit status; or what runs: the dialogue, how its dice are seeded and
+// whether it prints; or the print, its output and its files.
+std::string issue(const LigneDeCommande& l)
+{
+    if (l.terminer) {
+        return std::to_string(l.statut);
+    }
+    std::string quoi = l.imprimer ? "imprimer" : "dialogue";
+    if (l.avecGraine) {
+        quoi += " graine " + std::to_string(l.graine);
+    }
+    if (l.imprimable) {
+        quoi += " imprimable";
+    }
+    if (l.sortie) {
+        quoi += " -o " + *l.sortie;
+    }
+    for (const std::string& fiche : l.fiches) {
+        quoi += " " + fiche;
+    }
+    return quoi;
+}
+
+}  // namespace
+
+TEST(Options, ChaqueCasDeLaTable)
+{
+    std::vector<CasOptions> cas;
+    std::istringstream lignes(lireFichier(VESPERINE_OPTIONS));
+    int numero = 0;
+    for (std::string ligne; std::getline(lignes, ligne);) {
+        ++numero;
+        if (ligne.empty() || ligne[0] == '#') {
+            continue;
+        }
+        const char sorte = ligne[0];
+        const std::string texte = ligne.size() == 1 ? "" : ligne.substr(2);
+        if (sorte == '$' && (cas.empty() || !cas.back().issue.empty())) {
+            cas.push_back({numero, {}, "", "", ""});
+        }
+        // "$" lines first, then one "?" line, then the streams' lines.
+        const bool aSaPlace = !cas.empty() && (sorte == '$' || (sorte == '?') == cas.back().issue.empty());
+        if (std::string("$?>!").find(sorte) == std::string::npos || (ligne.size() > 1 && ligne[1] != ' ') ||
+            !aSaPlace || (sorte == '?' && texte.empty())) {
+            incompris(VESPERINE_OPTIONS, numero, ligne);
+        }
+        if (sorte == '$') {
+            cas.back().commandes.push_back(texte);
+        } else if (sorte == '?') {
+            cas.back().issue = texte;
+        } else {
+            (sorte == '>' ? cas.back().sortie : cas.back().erreurs) += texte + "\n";
+        }
+    }
+    for (const CasOptions& c : cas) {
+        for (const std::string& commande : c.commandes) {
+            std::ostringstream sortie;
+            std::ostringstream erreurs;
+            const std::string ici = "tests/options.txt:" + std::to_string(c.ligne) + ": $ " + commande;
+            EXPECT_EQ(issue(lireArguments(commande, sortie, erreurs)), c.issue) << ici;
+            EXPECT_EQ(sortie.str(), c.sortie) << ici;
+            EXPECT_EQ(erreurs.str(), c.erreurs) << ici;
+        }
+    }
+}
