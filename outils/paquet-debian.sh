@@ -68,18 +68,23 @@ echo "lintian --pedantic: no error, no warning"
 
 # 4. Contents and control fields.
 dpkg-deb --contents "$deb" >"$travail/contenu.txt"
-for fichier in usr/games/vesperine usr/share/man/man6/vesperine.6.gz usr/share/doc/vesperine/copyright \
-    usr/share/doc/vesperine/changelog.gz; do
+for fichier in usr/games/vesperine "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/vesperine/vesperine-pdf.so" \
+    usr/share/man/man6/vesperine.6.gz usr/share/doc/vesperine/copyright usr/share/doc/vesperine/changelog.gz; do
     grep -q " \./$fichier\$" "$travail/contenu.txt" || echec "the package does not install /$fichier"
 done
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || echec "the package's section is not games"
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || echec "the package's version is not $version"
 [ -n "$(dpkg-deb --field "$deb" Maintainer)" ] || echec "the package has no maintainer"
 dpkg-deb --field "$deb" Depends | grep -q 'libc6' || echec "the package's Depends do not name libc6"
+dpkg-deb --field "$deb" Depends | grep -q 'libhpdf' || echec "the package's Depends do not name libhpdf"
 dpkg-deb -x "$deb" "$travail/racine"
 [ "$("$travail/racine/usr/games/vesperine" --version)" = "vesperine ${version%%-*}" ] ||
     echec "the packaged program does not give \"vesperine ${version%%-*}\""
-echo "contents: /usr/games/vesperine, man 6 page, copyright, changelog; Depends: $(dpkg-deb --field "$deb" Depends)"
+# The packaged program prints with the packaged module.
+iconv -f UTF-8 -t WINDOWS-1252 "$racine/tests/transcripts/graine_2026/fiches/Kael.pdf" >"$travail/Kael.pdf"
+"$travail/racine/usr/games/vesperine" --imprimer -o - "$travail/Kael.pdf" | head -c 5 | grep -q '%PDF-' ||
+    echec "the packaged program does not print a sheet"
+echo "contents: /usr/games/vesperine, the printing module, man 6 page, copyright, changelog; Depends: $(dpkg-deb --field "$deb" Depends)"
 
 # 5. Every ELF file of the package hardened: PIE (for a program), stack
 # protector, RELRO, BIND_NOW. hardening-check cannot see FORTIFY in code whose

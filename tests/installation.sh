@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the built program into a temporary prefix and checks that the program
 # and its manual page are where a game's are (games, man6), that the installed
-# program is the one built and gives the project's version, and that man renders
-# the page without a warning. The Debian package is built and checked once per
+# program is the one built and gives the project's version, that it finds its
+# printing module where it was installed (a sheet printed from a sheet file of
+# the transcripts), and that man renders the page without a warning. The Debian package is built and checked once per
 # CI run, by outils/paquet-debian.sh, not here: this test stays well under a second.
 #
 #   sh tests/installation.sh <build directory> <version> [configuration]
@@ -16,6 +17,7 @@ usage="usage: installation.sh <build directory> <version> [configuration]"
 construction=${1:?$usage}
 version=${2:?$usage}
 configuration=${3:-}
+sources=$(cd "$(dirname "$0")/.." && pwd)
 
 echec() {
     echo "FAILED: $*" >&2
@@ -58,6 +60,14 @@ statut=0
 grep -q 'VESPERINE GENERATOR' "$temp/sortie" || echec "the installed program does not write its banner"
 [ "$("$programme" --version)" = "vesperine $version" ] ||
     echec "vesperine --version does not give \"vesperine $version\""
+# The printing module is loaded from where it was installed, relative to the program.
+mkdir "$temp/impression"
+# Transcripts keep their sheets in UTF-8; the program reads Windows-1252.
+iconv -f UTF-8 -t WINDOWS-1252 "$sources/tests/transcripts/graine_2026/fiches/Kael.pdf" >"$temp/impression/Kael.pdf"
+(cd "$temp/impression" && "$programme" --imprimer Kael.pdf) >"$temp/sortie" 2>"$temp/erreurs" ||
+    { cat "$temp/erreurs" >&2; echec "the installed program does not print a sheet"; }
+head -c 5 "$temp/impression/Kael-imprimable.pdf" | grep -q '%PDF-' || echec "the printed sheet is not a PDF"
+echo "installed: the printing module, found by the installed program"
 
 # 2. The page renders without a warning, in a UTF-8 locale and in the C locale,
 # and its footer carries the same version. Its section names are French.
