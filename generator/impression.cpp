@@ -171,15 +171,19 @@ int imprimer(const std::vector<std::string>& fiches, const std::optional<std::st
 }
 
 int commandeImprimer(const std::vector<std::string>& fiches, const std::optional<std::string>& sortie,
-                     std::ostream& sortieStandard, std::ostream& erreurs)
+                     std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme,
+                     const Imprimeur* imprimeur)
 {
+    if (imprimeur != nullptr) {
+        return imprimer(fiches, sortie, sortieStandard, erreurs, systeme, *imprimeur);
+    }
     std::string raison;
-    const std::optional<Imprimeur> imprimeur = imprimeurDuProgramme(raison);
-    if (!imprimeur) {
+    const std::optional<Imprimeur> programme = imprimeurDuProgramme(raison);
+    if (!programme) {
         erreurs << "Impossible d'imprimer : " << raison << std::endl;
         return 1;
     }
-    return imprimer(fiches, sortie, sortieStandard, erreurs, systemeFichiersReel(), *imprimeur);
+    return imprimer(fiches, sortie, sortieStandard, erreurs, systeme, *programme);
 }
 
 bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier, const std::string& fichier,

@@ -49,10 +49,11 @@ std::optional<Imprimeur> imprimeurDuProgramme(std::string& raison);
 int imprimer(const std::vector<std::string>& fiches, const std::optional<std::string>& sortie,
              std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme, const Imprimeur& imprimeur);
 
-// The same with the program's Imprimeur and the real file system; when there
-// is none, one line on `erreurs` says why, and 1.
+// The same with `imprimeur` or, when it is null, the program's; when the
+// program has none, one line on `erreurs` says why, and 1.
 int commandeImprimer(const std::vector<std::string>& fiches, const std::optional<std::string>& sortie,
-                     std::ostream& sortieStandard, std::ostream& erreurs);
+                     std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme,
+                     const Imprimeur* imprimeur = nullptr);
 
 // After the text sheet `fichier` was saved in `dossier`: the printable sheet of
 // `fiche` written beside it as nomImprimable(fichier), by `imprimeur` or, when

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -68,6 +69,10 @@ void ecrireArbre(const std::filesystem::path& racine, const std::map<std::string
         std::filesystem::create_directories((racine / nom).parent_path());
         if (contenu == DOSSIER) {
             std::filesystem::create_directories(racine / nom);
+        } else if (contenu == AUTRE) {
+            mkfifo((racine / nom).c_str(), 0600);
+        } else if (contenu.rfind("-> ", 0) == 0) {
+            std::filesystem::create_symlink(contenu.substr(3), racine / nom);
         } else {
             ecrireFichier(racine / nom, contenu);
         }

@@ -27,7 +27,7 @@ LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie
 extern const std::string DOSSIER;
 extern const std::string AUTRE;
 std::map<std::string, std::string> releverDossier(const std::filesystem::path& racine);
-// Makes under `racine` the files and directories of such a map (not links, nor AUTRE).
+// Makes under `racine` what such a map holds: files, directories, links, and a FIFO for AUTRE.
 void ecrireArbre(const std::filesystem::path& racine, const std::map<std::string, std::string>& arbre);
 
 // A fresh empty directory, removed with everything in it at the end of its scope.

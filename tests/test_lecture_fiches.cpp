@@ -1,7 +1,7 @@
 // Printing, in parts that no case folder shows: sheet files read back and
 // written again byte for byte, the bounds of reading, the date, the module
 // loaded at run time, and the printable sheet written after a save. The print
-// command itself runs on the cases of tests/impressions/ (test_impressions.cpp).
+// command itself runs on the case folders of tests/transcripts/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,7 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path TRANSCRIPTS = VESPERINE_TRANSCRIPTS;
-const fs::path IMPRESSIONS = VESPERINE_IMPRESSIONS;
 const Imprimeur IMPRIMEUR = {dessinerFiches, 1700000000};
 
 LectureFiches lire(const std::string& octets)
@@ -81,7 +80,8 @@ TEST(LectureFiches, ChaqueFicheDesTranscriptsSeRelitALIdentiqueEnLfOuCrLf)
 {
     std::size_t fichiers = 0;
     for (const auto& e : fs::recursive_directory_iterator(TRANSCRIPTS)) {
-        if (e.is_regular_file() && e.path().parent_path().filename() == "fiches") {
+        if (e.is_regular_file() && e.path().parent_path().filename() == "fiches" &&
+            e.path().parent_path().parent_path().parent_path() == TRANSCRIPTS) {
             const std::string octets = versWindows1252(lireFichier(e.path()));
             std::string crlf;
             for (const char c : octets) {
@@ -109,7 +109,7 @@ TEST(LectureFiches, LaVueDuJoueurDonneLaFicheDuDialogue)
     EXPECT_EQ(f.competences.size(), static_cast<std::size_t>(NB_COMPETENCES));
     EXPECT_EQ(f.talents.size(), static_cast<std::size_t>(NB_TALENTS));
     EXPECT_EQ(texteFiche(f), texteFiche(j));
-    EXPECT_EQ(versWindows1252(lireFichier(IMPRESSIONS / "toutes_competences_tous_talents/existant/Tout.pdf")),
+    EXPECT_EQ(versWindows1252(lireFichier(TRANSCRIPTS / "imprimer_toutes_competences_tous_talents/existant/Tout.pdf")),
               texteFiche(f));
 }
 

@@ -1,0 +1,376 @@
+// The case runner: one folder of tests/transcripts/, given as its only argument,
+// is one run of the whole program (programme.h) in a fresh directory of its own,
+// checked byte for byte. What a folder holds and how each file is read is the
+// README's "Transcript folders". With VESPERINE_REGENERER=1 in the environment
+// the case's expected files are first written from what the program does, and a
+// case so rewritten fails.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+#include "console.h"
+#include "des_scriptes.h"
+#include "dessin_fiches.h"
+#include "encodage.h"
+#include "outils.h"
+#include "pages_pdf.h"
+#include "programme.h"
+#include "systeme_fichiers_en_panne.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path CAS;  // the case folder
+const std::set<std::string> FICHIERS = {"LISEZMOI.txt", "arguments.txt", "entree.txt", "entree_panne.txt",
+                                        "des.txt",      "panne.txt",     "existant",   "fifos.txt",
+                                        "sortie.txt",   "erreurs.txt",   "statut.txt", "fiches",
+                                        "appels.txt",   "pages",         "octets"};
+const std::map<std::string, int> ERREURS_ENTREE = {{"EIO", EIO}, {"EISDIR", EISDIR}, {"EBADF", EBADF}};
+const std::string FIN_ENTREE = "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée.\n";
+const Imprimeur IMPRIMEUR = {dessinerFiches, 1700000000};  // the PDF library linked in, a fixed date
+const std::string SORTIE_PDF = "-";                        // pages/-.txt: a PDF on standard output
+
+using Arbre = std::map<std::string, std::string>;
+
+std::string lireSiPresent(const fs::path& nom, const std::string& defaut = "")
+{
+    return fs::exists(CAS / nom) ? lireFichier(CAS / nom) : defaut;
+}
+
+std::vector<std::string> lignes(const std::string& texte)
+{
+    std::vector<std::string> resultat;
+    std::istringstream flux(texte);
+    for (std::string l; std::getline(flux, l);) {
+        resultat.push_back(l);
+    }
+    return resultat;
+}
+
+bool estPdf(const std::string& octets) { return octets.rfind("%PDF-", 0) == 0; }
+
+// A directory as releverDossier gives it, its files' bytes converted by `conversion`.
+Arbre converti(Arbre arbre, std::string (*conversion)(const std::string&))
+{
+    for (auto& [nom, contenu] : arbre) {
+        contenu = contenu == DOSSIER || contenu == AUTRE ? contenu : conversion(contenu);
+    }
+    return arbre;
+}
+
+// The case's folder `nom` (sheets kept in UTF-8) as the program's directory
+// holds it, with the FIFOs of fifos.txt.
+Arbre arbreDuCas(const std::string& nom)
+{
+    Arbre arbre = fs::exists(CAS / nom) ? converti(releverDossier(CAS / nom), versWindows1252) : Arbre{};
+    for (const std::string& fifo : lignes(lireSiPresent("fifos.txt"))) {
+        arbre[fifo] = AUTRE;
+    }
+    return arbre;
+}
+
+// What the case gives the program.
+struct Donnees {
+    std::vector<std::string> arguments = lignes(lireSiPresent("arguments.txt"));
+    std::string reponses = lireSiPresent("entree.txt");
+    int erreurEntree = 0;  // after the answers: this read error, or the end of the input
+    std::vector<DesScriptes::Jet> des = DesScriptes::lire(lireSiPresent("des.txt"), (CAS / "des.txt").string());
+    std::string panne = lireSiPresent("panne.txt");
+    Arbre existant = arbreDuCas("existant");
+};
+
+// The case's files: known names only, a description, words that each reader knows.
+Donnees lireDonnees()
+{
+    if (!fs::exists(CAS / "LISEZMOI.txt")) {
+        throw std::runtime_error(CAS.string() + ": not a case folder with its LISEZMOI.txt");
+    }
+    for (const auto& entree : fs::directory_iterator(CAS)) {
+        if (FICHIERS.count(entree.path().filename().string()) == 0) {
+            incompris(CAS, 0, entree.path().filename().string());
+        }
+    }
+    Donnees d;
+    const std::vector<std::string> pannes = lignes(d.panne);
+    for (std::size_t i = 0; i < pannes.size(); ++i) {
+        try {
+            SystemeFichiersEnPanne{pannes[i]};
+        } catch (const std::invalid_argument&) {
+            incompris(CAS / "panne.txt", static_cast<int>(i) + 1, pannes[i]);
+        }
+    }
+    if (fs::exists(CAS / "entree_panne.txt")) {
+        const std::string nom = lireFichier(CAS / "entree_panne.txt");
+        if (ERREURS_ENTREE.count(nom.substr(0, nom.size() - 1)) == 0 || nom.back() != '\n') {
+            incompris(CAS / "entree_panne.txt", 1, nom);
+        }
+        d.erreurEntree = ERREURS_ENTREE.at(nom.substr(0, nom.size() - 1));
+    }
+    return d;
+}
+
+// What a run shows: the screen (unless it is a PDF), the error stream, the exit
+// status, the sheets' directory less the PDFs of pages/, and the file system's calls.
+struct Resultat {
+    std::string sortie;
+    std::string erreurs;
+    int statut;
+    Arbre fiches;
+    std::string appels;
+};
+
+// One run of the program on the case's data and the given answers, in a
+// directory of its own. It is the run's terminal: output shows once flushed, and
+// the answers are handed out one byte at a time, so that every read is seen. It
+// is its dice too: scripted faces, each throw noted with whether output waited.
+struct Passage : std::streambuf, DesScriptes {
+    std::string texte;
+    int erreurEntree;
+    std::vector<std::pair<std::size_t, std::size_t>> ecrans;  // shown on each stream when byte i was read
+    std::vector<std::size_t> lecturesNonVides;                // offsets read while output waited
+    int jetsNonVides = 0;
+    std::string affiche;
+    std::string enAttente;
+    std::ostringstream erreurs;
+    int statut = 0;
+    std::string appels;
+    DossierTemporaire travail;
+
+    Passage(const Donnees& d, std::string reponses, int erreur)
+        : DesScriptes(d.des), texte(std::move(reponses)), erreurEntree(erreur), ecrans(texte.size() + 1)
+    {
+        ecrireArbre(travail.chemin(), d.existant);
+        std::vector<const char*> argv = {"vesperine"};
+        for (const std::string& a : d.arguments) {
+            argv.push_back(a.c_str());
+        }
+        SystemeFichiersEnPanne systeme(d.panne, ".");
+        SourceDesTemporaire source(*this);
+        std::ostream sortie(this);
+        std::istream entree(this);
+        const fs::path ici = fs::current_path();
+        fs::current_path(travail.chemin());
+        statut = programme(static_cast<int>(argv.size()), argv.data(), entree, sortie, erreurs, systeme, &IMPRIMEUR);
+        fs::current_path(ici);
+        appels = systeme.journal();
+    }
+
+    std::string ecran() const { return affiche + enAttente; }
+
+    // The PDFs written, by name ("-" for standard output): what is new or changed.
+    Arbre pdfs(const Arbre& avant) const
+    {
+        Arbre ecrits;
+        for (const auto& [nom, octets] : releverDossier(travail.chemin())) {
+            if (estPdf(octets) && (avant.count(nom) == 0 || avant.at(nom) != octets)) {
+                ecrits[nom] = octets;
+            }
+        }
+        if (estPdf(ecran())) {
+            ecrits[SORTIE_PDF] = ecran();
+        }
+        return ecrits;
+    }
+
+    int_type overflow(int_type c) override
+    {
+        enAttente += traits_type::eq_int_type(c, traits_type::eof()) ? "" : std::string(1, char(c));
+        return traits_type::not_eof(c);
+    }
+    int sync() override
+    {
+        affiche += enAttente;
+        enAttente.clear();
+        return 0;
+    }
+    int_type underflow() override
+    {
+        const auto i = static_cast<std::size_t>(gptr() == nullptr ? 0 : gptr() - texte.data());
+        ecrans[i] = {affiche.size(), erreurs.str().size()};
+        if (!enAttente.empty()) {
+            lecturesNonVides.push_back(i);
+        }
+        if (i == texte.size() && erreurEntree != 0) {
+            // As the C++ library's file buffer reports a failed read.
+            throw std::ios_base::failure("lecture", std::error_code(erreurEntree, std::system_category()));
+        }
+        if (i == texte.size()) {
+            return traits_type::eof();
+        }
+        setg(texte.data(), texte.data() + i, texte.data() + i + 1);
+        return traits_type::to_int_type(texte[i]);
+    }
+    int jeter(int faces) override
+    {
+        jetsNonVides += enAttente.empty() ? 0 : 1;
+        return DesScriptes::jeter(faces);
+    }
+};
+
+// The expected files; fiches/ absent: the directory as existant/ made it.
+Resultat lireAttendu()
+{
+    const std::string statut = lireSiPresent("statut.txt", "0\n");
+    const std::string premiere = statut.substr(0, statut.find('\n'));
+    const std::optional<int> n = nombreEntier(premiere);
+    if (!n || statut != premiere + "\n") {
+        incompris(CAS / "statut.txt", 1, statut);
+    }
+    return {lireSiPresent("sortie.txt"), lireSiPresent("erreurs.txt"), *n,
+            arbreDuCas(fs::exists(CAS / "fiches") ? "fiches" : "existant"), lireSiPresent("appels.txt")};
+}
+
+void ecrireOuRetirer(const fs::path& nom, const std::string& texte, const std::string& defaut = "")
+{
+    fs::remove(CAS / nom);
+    if (texte != defaut) {
+        ecrireFichier(CAS / nom, texte);
+    }
+}
+
+// Writes the expected files from what the run did. pages/ is written anew;
+// appels.txt and the files of octets/ only where the case has them.
+void regenerer(const Resultat& r, const Arbre& pdfs, const Arbre& existant)
+{
+    ecrireOuRetirer("sortie.txt", r.sortie);
+    ecrireOuRetirer("erreurs.txt", r.erreurs);
+    ecrireOuRetirer("statut.txt", std::to_string(r.statut) + "\n", "0\n");
+    if (fs::exists(CAS / "appels.txt")) {
+        ecrireFichier(CAS / "appels.txt", r.appels);
+    }
+    Arbre avant = existant;
+    for (const auto& [nom, pdf] : pdfs) {
+        avant.erase(nom);
+    }
+    if (fs::exists(CAS / "fiches") || r.fiches != avant) {
+        fs::remove_all(CAS / "fiches");
+        Arbre fiches;
+        for (const auto& [nom, contenu] : r.fiches) {
+            if (contenu != AUTRE) {  // the FIFOs of fifos.txt
+                fiches[nom] = contenu;
+            }
+        }
+        ecrireArbre(CAS / "fiches", converti(fiches, versUtf8));
+    }
+    fs::remove_all(CAS / "pages");
+    for (const auto& [nom, pdf] : pdfs) {
+        fs::create_directories((CAS / "pages" / nom).parent_path());
+        ecrireFichier(CAS / "pages" / (nom + ".txt"), texteDesPages(pdf));
+        if (fs::exists(CAS / "octets" / nom)) {
+            ecrireFichier(CAS / "octets" / nom, pdf);
+            ecrireFichier(CAS / "octets" / "libharu.txt", std::string(versionBibliothequePdf()) + "\n");
+        }
+    }
+}
+
+// The names of the PDFs that pages/ shows.
+std::set<std::string> pagesAttendues()
+{
+    std::set<std::string> pages;
+    if (fs::exists(CAS / "pages")) {
+        for (const auto& e : fs::recursive_directory_iterator(CAS / "pages")) {
+            if (e.is_regular_file()) {
+                pages.insert(e.path().lexically_relative(CAS / "pages").replace_extension().string());
+            }
+        }
+    }
+    return pages;
+}
+
+// Byte for byte under the library version that made them, else the same bytes twice.
+void comparerOctets(const Donnees& d, const Arbre& pdfs)
+{
+    const bool memeVersion = lireSiPresent("octets/libharu.txt") == std::string(versionBibliothequePdf()) + "\n";
+    const Arbre encore = memeVersion ? pdfs : Passage(d, d.reponses, d.erreurEntree).pdfs(d.existant);
+    for (const auto& e : fs::directory_iterator(CAS / "octets")) {
+        const std::string nom = e.path().filename().string();
+        if (nom != "libharu.txt") {
+            ASSERT_EQ(pdfs.count(nom), 1U) << nom;
+            EXPECT_TRUE(pdfs.at(nom) == (memeVersion ? lireFichier(e.path()) : encore.at(nom)))
+                << nom << (memeVersion ? " differs from octets/" : " differs between two runs");
+        }
+    }
+}
+
+TEST(Cas, SortieStatutFichesEtPdf)
+{
+    const Donnees d = lireDonnees();
+    const Passage p(d, d.reponses, d.erreurEntree);
+    const Arbre pdfs = p.pdfs(d.existant);
+    Resultat obtenu = {estPdf(p.ecran()) ? "" : p.ecran(), p.erreurs.str(), p.statut,
+                       releverDossier(p.travail.chemin()), p.appels};
+    for (const auto& [nom, pdf] : pdfs) {
+        obtenu.fiches.erase(nom);
+    }
+    const char* regenerer = std::getenv("VESPERINE_REGENERER");
+    if (regenerer != nullptr && std::string(regenerer) == "1") {
+        const Arbre avant = releverDossier(CAS);
+        ::regenerer(obtenu, pdfs, d.existant);
+        if (releverDossier(CAS) != avant) {
+            ADD_FAILURE() << "VESPERINE_REGENERER rewrote " << CAS.string() << ": review it with git diff";
+        }
+    }
+    Resultat attendu = lireAttendu();
+    EXPECT_EQ(obtenu.sortie, attendu.sortie);
+    EXPECT_EQ(obtenu.erreurs, attendu.erreurs);
+    EXPECT_EQ(obtenu.statut, attendu.statut);
+    if (fs::exists(CAS / "appels.txt")) {
+        EXPECT_EQ(obtenu.appels, attendu.appels);
+    }
+    EXPECT_EQ(p.jetes, p.prevus()) << "the faces of each die thrown, against des.txt";
+
+    // Every PDF written is valid and shows its pages; nothing else changed.
+    const std::set<std::string> pages = pagesAttendues();
+    for (const std::string& nom : pages) {
+        ASSERT_EQ(pdfs.count(nom), 1U) << "no PDF written as " << nom;
+        EXPECT_EQ(texteDesPages(pdfs.at(nom)), lireFichier(CAS / "pages" / (nom + ".txt"))) << nom;
+        attendu.fiches.erase(nom);
+    }
+    EXPECT_EQ(pdfs.size(), pages.size()) << "PDFs written that pages/ does not list";
+    EXPECT_EQ(obtenu.fiches, attendu.fiches);
+    if (fs::exists(CAS / "octets")) {
+        comparerOctets(d, pdfs);
+    }
+
+    // Nothing left unflushed: at every read, at every die, and at the end.
+    EXPECT_EQ(p.lecturesNonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
+    EXPECT_EQ(p.jetsNonVides, 0) << "dice thrown with output unflushed";
+    EXPECT_EQ(p.enAttente, "");
+
+    // The input ending before any one of the answers (where a word starts): status
+    // 1, the notice, the screen as it stood at that read followed by a line end,
+    // and, before any save was tried (a failed one reports itself), the directory as it was.
+    for (std::size_t debut = 0; debut < d.reponses.size() && !HasFailure(); ++debut) {
+        if (std::isspace(static_cast<unsigned char>(d.reponses[debut])) != 0 ||
+            (debut > 0 && std::isspace(static_cast<unsigned char>(d.reponses[debut - 1])) == 0)) {
+            continue;
+        }
+        const Passage coupe(d, d.reponses.substr(0, debut), 0);
+        const auto [ecran, erreurs] = p.ecrans[debut];
+        EXPECT_EQ(coupe.statut, 1) << "input cut at byte " << debut;
+        EXPECT_EQ(coupe.affiche, p.ecran().substr(0, ecran) + "\n") << "cut at " << debut;
+        EXPECT_EQ(coupe.erreurs.str(), obtenu.erreurs.substr(0, erreurs) + FIN_ENTREE) << "cut at " << debut;
+        if (erreurs == 0) {
+            EXPECT_EQ(releverDossier(coupe.travail.chemin()), d.existant) << "cut at " << debut;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: " << argv[0] << " tests/transcripts/<case>\n";
+        return 2;
+    }
+    CAS = argv[1];
+    return RUN_ALL_TESTS();
+}
