@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <set>
 #include <sstream>
 #include <system_error>
@@ -64,12 +65,27 @@ Arbre converti(Arbre arbre, std::string (*conversion)(const std::string&))
     return arbre;
 }
 
+// The FIFOs of fifos.txt: each line a name, then "lecteur" when a reader holds it open.
+std::map<std::string, bool> fifos()
+{
+    std::map<std::string, bool> avecLecteur;
+    const std::vector<std::string> l = lignes(lireSiPresent("fifos.txt"));
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        const std::size_t blanc = l[i].find(' ');
+        if (l[i].empty() || (blanc != std::string::npos && l[i].substr(blanc) != " lecteur")) {
+            incompris(CAS / "fifos.txt", static_cast<int>(i) + 1, l[i]);
+        }
+        avecLecteur[l[i].substr(0, blanc)] = blanc != std::string::npos;
+    }
+    return avecLecteur;
+}
+
 // The case's folder `nom` (sheets kept in UTF-8) as the program's directory
 // holds it, with the FIFOs of fifos.txt.
 Arbre arbreDuCas(const std::string& nom)
 {
     Arbre arbre = fs::exists(CAS / nom) ? converti(releverDossier(CAS / nom), versWindows1252) : Arbre{};
-    for (const std::string& fifo : lignes(lireSiPresent("fifos.txt"))) {
+    for (const auto& [fifo, lecteur] : fifos()) {
         arbre[fifo] = AUTRE;
     }
     return arbre;
@@ -146,6 +162,12 @@ struct Passage : std::streambuf, DesScriptes {
         : DesScriptes(d.des), texte(std::move(reponses)), erreurEntree(erreur), ecrans(texte.size() + 1)
     {
         ecrireArbre(travail.chemin(), d.existant);
+        std::vector<int> lecteurs;
+        for (const auto& [fifo, lecteur] : fifos()) {
+            if (lecteur) {
+                lecteurs.push_back(open((travail.chemin() / fifo).c_str(), O_RDONLY | O_NONBLOCK));
+            }
+        }
         std::vector<const char*> argv = {"vesperine"};
         for (const std::string& a : d.arguments) {
             argv.push_back(a.c_str());
@@ -159,6 +181,9 @@ struct Passage : std::streambuf, DesScriptes {
         statut = programme(static_cast<int>(argv.size()), argv.data(), entree, sortie, erreurs, systeme, &IMPRIMEUR);
         fs::current_path(ici);
         appels = systeme.journal();
+        for (const int fd : lecteurs) {
+            close(fd);
+        }
     }
 
     std::string ecran() const { return affiche + enAttente; }

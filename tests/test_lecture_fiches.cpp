@@ -97,7 +97,7 @@ TEST(LectureFiches, ChaqueFicheDesTranscriptsSeRelitALIdentiqueEnLfOuCrLf)
             ++fichiers;
         }
     }
-    EXPECT_EQ(fichiers, 29U);
+    EXPECT_EQ(fichiers, 32U);
 }
 
 // The view of a player gives the dialogue's own sheet; built from the
