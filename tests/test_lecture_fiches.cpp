@@ -1,6 +1,6 @@
 // Printing, in parts that no case folder shows: sheet files read back and
 // written again byte for byte, the bounds of reading, the date, the module
-// loaded at run time, and the printable sheet written after a save. The print
+// loaded at run time. The print
 // command itself runs on the case folders of tests/transcripts/.
 #include <gtest/gtest.h>
 
@@ -21,7 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path TRANSCRIPTS = VESPERINE_TRANSCRIPTS;
-const Imprimeur IMPRIMEUR = {dessinerFiches, 1700000000};
 
 LectureFiches lire(const std::string& octets)
 {
@@ -97,20 +96,7 @@ TEST(LectureFiches, ChaqueFicheDesTranscriptsSeRelitALIdentiqueEnLfOuCrLf)
             ++fichiers;
         }
     }
-    EXPECT_EQ(fichiers, 32U);
-}
-
-// The view of a player gives the dialogue's own sheet; built from the
-// catalogues, it is the input of the case that prints every skill and talent.
-TEST(LectureFiches, LaVueDuJoueurDonneLaFicheDuDialogue)
-{
-    const Joueur j = joueurComplet();
-    const Fiche f = ficheDuJoueur(j, "Hors-monde", "Adepte");
-    EXPECT_EQ(f.competences.size(), static_cast<std::size_t>(NB_COMPETENCES));
-    EXPECT_EQ(f.talents.size(), static_cast<std::size_t>(NB_TALENTS));
-    EXPECT_EQ(texteFiche(f), texteFiche(j));
-    EXPECT_EQ(versWindows1252(lireFichier(TRANSCRIPTS / "imprimer_toutes_competences_tous_talents/existant/Tout.pdf")),
-              texteFiche(f));
+    EXPECT_EQ(fichiers, 33U);
 }
 
 // Whatever the input's length, reading stops at a bound, having read little more than it.
@@ -143,7 +129,7 @@ TEST(LectureFiches, BorneeQuelleQueSoitLEntree)
     EXPECT_EQ(lire(une.substr(0, une.size() - 1)).raison, "ligne 47 : la dernière ligne n'a pas de fin de ligne");
 }
 
-TEST(Impression, DateEtNomDuFichier)
+TEST(Impression, DateEtNomsSansPdf)
 {
     std::string raison;
     EXPECT_EQ(dateImpression("1700000000", raison), 1700000000);
@@ -158,7 +144,6 @@ TEST(Impression, DateEtNomDuFichier)
     }
     EXPECT_EQ(raison, "SOURCE_DATE_EPOCH doit être un nombre de secondes depuis 1970, de 0 à 253402300799, pas « "
                       "18446744073709551617 »");
-    EXPECT_EQ(nomImprimable("Kael.pdf"), "Kael-imprimable.pdf");
     EXPECT_EQ(nomImprimable("dos/Kael"), "dos/Kael-imprimable.pdf");
     EXPECT_EQ(nomImprimable("Kael.PDF"), "Kael.PDF-imprimable.pdf");
 }
@@ -188,30 +173,6 @@ TEST(Impression, PasPlusDeMillePages)
     EXPECT_FALSE(dessinerFiches(fiches, 0, pdf, raison));
     EXPECT_EQ(raison, "plus de 1000 pages à imprimer");
     EXPECT_EQ(pdf, "");
-}
-
-// After a save: the PDF beside the sheet shows the homeworld and the career,
-// which the text sheet does not hold; a failure says how to print it later.
-TEST(Impression, ApresLEnregistrement)
-{
-    const DossierTemporaire dossier;
-    const Fiche f = ficheDuJoueur(joueurComplet(), "Hors-monde", versWindows1252("Garde impérial"));
-    std::ostringstream sortie;
-    std::ostringstream erreurs;
-    EXPECT_TRUE(imprimerApresEnregistrement(f, dossier.chemin(), "Tout.pdf", sortie, erreurs, systemeFichiersReel(),
-                                            &IMPRIMEUR));
-    EXPECT_EQ(sortie.str(), "Fiche à imprimer : « Tout-imprimable.pdf »\n");
-    EXPECT_EQ(erreurs.str(), "");
-    const std::string pages = texteDesPages(lireFichier(dossier.chemin() / "Tout-imprimable.pdf"));
-    EXPECT_NE(pages.find("Hors-monde"), std::string::npos) << pages;
-    EXPECT_NE(pages.find("Garde impérial"), std::string::npos) << pages;
-
-    fs::create_directory(dossier.chemin() / "Kael-imprimable.pdf");
-    EXPECT_FALSE(imprimerApresEnregistrement(f, dossier.chemin(), "Kael.pdf", sortie, erreurs, systemeFichiersReel(),
-                                             &IMPRIMEUR));
-    EXPECT_EQ(erreurs.str(), "Impossible d'écrire la fiche à imprimer « Kael-imprimable.pdf » : c'est un dossier\n"
-                             "La fiche « Kael.pdf » est enregistrée ; pour l'imprimer plus tard : "
-                             "vesperine --imprimer « Kael.pdf »\n");
 }
 
 }  // namespace
