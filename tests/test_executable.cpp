@@ -1,5 +1,6 @@
-// The shipped program itself: main's wiring of the command line, the real dice
-// and their waits, and the memory an endless word costs.
+// The shipped program itself: main's wiring of the command line and the
+// standard streams, the real dice and their waits, and the memory an endless
+// word costs. The program's runs in the test's process are the case folders.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +8,6 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
-#include "encodage.h"
 #include "outils.h"
 
 namespace fs = std::filesystem;
@@ -54,24 +54,12 @@ TEST(Executable, UnePasseAvecLesVraisDes)
     }
 }
 
-// Seeded dice give the transcript's screen and sheet byte for byte.
-TEST(Executable, LigneDeCommande)
-{
-    DossierTemporaire dossier;
-    EXPECT_EQ(executer(dossier.chemin(), avecReponses("--graine 2026", "graine_2026")), 0);
-    EXPECT_EQ(lireFichier(dossier.chemin() / "ecran"), lireFichier(TRANSCRIPTS + "/graine_2026/sortie.txt"));
-    EXPECT_EQ(versUtf8(lireFichier(dossier.chemin() / "Kael.pdf")),
-              lireFichier(TRANSCRIPTS + "/graine_2026/fiches/Kael.pdf"));  // kept in UTF-8
-}
-
-// What the command line and standard input may hold at their edges: every
-// argument is checked before the help or the version is written, the help that
-// cannot be written whole is an error, and an input that cannot be read ends the
-// dialogue with the system's reason. The messages are the C locale's.
+// What the real standard streams may hold at their edges: the version on a
+// seeded line, the help or the version that cannot be written whole is an error,
+// and an input that cannot be read ends the dialogue with the system's reason.
+// The messages are the C locale's; the command line's own edges are tests/options.txt.
 TEST(Executable, BordsDeLaLigneDeCommandeEtEntreeIllisible)
 {
-    const std::string usage =
-        "Usage : vesperine [--graine N] [--imprimable] | --imprimer [-o SORTIE] FICHE... | --help | --version\n";
     const std::string interrompue = " ; création interrompue, aucune fiche enregistrée.\n";
     const std::string menuMonde = lireFichier(TRANSCRIPTS + "/fin_entree_menu_monde/sortie.txt");
     struct Cas {
@@ -82,8 +70,6 @@ TEST(Executable, BordsDeLaLigneDeCommandeEtEntreeIllisible)
     };
     const Cas cas[] = {
         {"--graine 00000000001 --version", 0, "vesperine " VESPERINE_VERSION "\n", ""},
-        {"--help --nimportequoi", 2, "", "vesperine : option inconnue « --nimportequoi »\n" + usage},
-        {"--version extra", 2, "", "vesperine : argument inattendu « extra »\n" + usage},
         {"--help > /dev/full", 1, "", "vesperine : impossible d'écrire l'aide : No space left on device\n"},
         {"--version >&-", 1, "", "vesperine : impossible d'écrire la version : Bad file descriptor\n"},
         {"< /", 1, menuMonde, "Impossible de lire l'entrée standard : Is a directory" + interrompue},
