@@ -1,25 +1,20 @@
-// Saving the character: the file name of bytes that are no UTF-8, and what the
-// real file system and the process can put in the way of a save. Faults that need neither are transcripts.
+// Saving the character: the file name of bytes that are no UTF-8, and what
+// needs code to happen during a save: a file-size limit, signals, another
+// program changing the name, saves that overlap. Faults of the file system
+// alone, and refusals, are case folders with their journals.
 #include <gtest/gtest.h>
 
 #include <condition_variable>
 #include <csignal>
-#include <fcntl.h>
 #include <functional>
 #include <mutex>
 #include <set>
-#include <sstream>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "ajout_entier.h"
-#include "createur.h"
-#include "des_scriptes.h"
-#include "encodage.h"
 #include "fiche.h"
 #include "outils.h"
 #include "systeme_fichiers_en_panne.h"
@@ -28,38 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path TRANSCRIPTS = VESPERINE_TRANSCRIPTS;
-const std::string MENU_FIN = "1)Quitter et enregistrer personnage\n2)Recommencer personnage\n3)Quitter\n";
-
-struct Resultat {
-    int statut;
-    std::string sortie;
-    std::string erreurs;
-};
-
-// Runs the dialogue of a hand-worked case (its dice) on the given answers, in `dossier`.
-Resultat dialoguer(const std::string& cas, const std::string& reponses, const fs::path& dossier,
-                   SystemeFichiers& systeme = systemeFichiersReel())
-{
-    DesScriptes des(DesScriptes::lire(lireFichier(TRANSCRIPTS / cas / "des.txt")));
-    SourceDesTemporaire source(des);
-    std::istringstream entree(reponses);
-    std::ostringstream sortie;
-    std::ostringstream erreurs;
-    Createur createur(entree, sortie, erreurs, dossier.string(), systeme);
-    const int statut = createur.executer();
-    return {statut, sortie.str(), erreurs.str()};
-}
-
-// This case saves "Kael.pdf" with its last answer; this one adds to "Dax.pdf".
-const std::string CAS_KAEL = "hors_monde_adepte_choix_1";
-const std::string CAS_DAX = "imperial_racaille_choix_1_ajout";
-
-std::string echec(const std::string& fichier, const std::string& raison)
-{
-    return "Impossible d'enregistrer la fiche dans « " + fichier + " » : " + raison + "\n";
-}
-
 // Bytes that start no UTF-8 character count one by one, so the cut keeps 251 of
 // them; a NUL would end the path early.
 TEST(NomFichierFiche, OctetsHorsUtf8EtNul)
@@ -67,6 +30,10 @@ TEST(NomFichierFiche, OctetsHorsUtf8EtNul)
     EXPECT_EQ(nomFichierFiche(std::string(300, '\xFF')), std::string(251, '\xFF') + ".pdf");
     EXPECT_EQ(nomFichierFiche(std::string("a\0b", 3)), "a_b.pdf");
 }
+
+// Sheets of one length that tell who wrote them.
+std::string ficheDe(char auteur) { return std::string(865, auteur) + "\n"; }
+const std::string AVANT = "une fiche d'avant\n";
 
 // Runs `enfant` in a child process and answers how the child ended.
 template <typename Fonction> int dansUnEnfant(Fonction enfant)
@@ -83,20 +50,17 @@ template <typename Fonction> int dansUnEnfant(Fonction enfant)
 TEST(EchecEnregistrement, LimiteDeTailleSansArretEtFichierIntact)
 {
     DossierTemporaire dossier;
+    const std::string fichier = (dossier.chemin() / "Kael.pdf").string();
     const std::string avant(500, '#');
-    ecrireFichier(dossier.chemin() / "Kael.pdf", avant);
+    ecrireFichier(fichier, avant);
     const int statut = dansUnEnfant([&] {
-        const rlimit limite = {1024, 1024};  // the sheet is 866 bytes: half of it fits
+        const rlimit limite = {1024, 1024};  // half of the sheet fits
         setrlimit(RLIMIT_FSIZE, &limite);
-        const Resultat r =
-            dialoguer(CAS_KAEL, lireFichier(TRANSCRIPTS / CAS_KAEL / "entree.txt") + "3\n", dossier.chemin());
-        ecrireFichier(dossier.chemin() / "erreurs.txt", r.erreurs);
-        return r.statut;
+        return ajouterEntier(systemeFichiersReel(), fichier, ficheDe('k')) == "File too large" ? 0 : 1;
     });
     ASSERT_TRUE(WIFEXITED(statut)) << "killed by signal " << (WIFSIGNALED(statut) ? WTERMSIG(statut) : 0);
-    EXPECT_EQ(WEXITSTATUS(statut), 0);
-    EXPECT_EQ(lireFichier(dossier.chemin() / "Kael.pdf"), avant);
-    EXPECT_EQ(lireFichier(dossier.chemin() / "erreurs.txt"), echec("Kael.pdf", "File too large"));
+    EXPECT_EQ(WEXITSTATUS(statut), 0) << "the reason is not File too large";
+    EXPECT_EQ(lireFichier(fichier), avant);
 }
 
 // A termination signal that comes during the save waits for its end: the sheet
@@ -104,8 +68,7 @@ TEST(EchecEnregistrement, LimiteDeTailleSansArretEtFichierIntact)
 // the program.
 TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
 {
-    const std::string existant = versWindows1252(lireFichier(TRANSCRIPTS / CAS_DAX / "existant" / "Dax.pdf"));
-    const std::string complet = versWindows1252(lireFichier(TRANSCRIPTS / CAS_DAX / "fiches" / "Dax.pdf"));
+    const std::string complet = AVANT + ficheDe('d');
     struct Cas {
         int signal;
         const char* panne;
@@ -113,24 +76,24 @@ TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
     };
     const Cas cas[] = {
         {SIGTERM, "ecriture 1 SIGTERM\necriture 1 courte\n", complet},
-        {SIGINT, "ecriture 1 SIGINT\necriture 1 courte\necriture 2 ENOSPC\n", existant},
-        {SIGHUP, "synchronisation 1 SIGHUP\nsynchronisation 1 EIO\n", existant},
+        {SIGINT, "ecriture 1 SIGINT\necriture 1 courte\necriture 2 ENOSPC\n", AVANT},
+        {SIGHUP, "synchronisation 1 SIGHUP\nsynchronisation 1 EIO\n", AVANT},
         {SIGQUIT, "fermeture 1 SIGQUIT\n", complet},
     };
     for (const Cas& c : cas) {
         DossierTemporaire dossier;
-        ecrireFichier(dossier.chemin() / "Dax.pdf", existant);
+        const std::string fichier = (dossier.chemin() / "Dax.pdf").string();
+        ecrireFichier(fichier, AVANT);
         const int statut = dansUnEnfant([&] {
             std::signal(c.signal, SIG_DFL);
             const rlimit pasDeCore = {0, 0};
             setrlimit(RLIMIT_CORE, &pasDeCore);
             SystemeFichiersEnPanne enPanne(c.panne);
-            // Without the signal the run would end here, after a save or a failure and "3".
-            dialoguer(CAS_DAX, lireFichier(TRANSCRIPTS / CAS_DAX / "entree.txt") + "3\n", dossier.chemin(), enPanne);
-            return 100;
+            ajouterEntier(enPanne, fichier, ficheDe('d'));
+            return 100;  // without the signal the program would go on
         });
         EXPECT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == c.signal) << c.panne;
-        EXPECT_EQ(lireFichier(dossier.chemin() / "Dax.pdf"), c.apres) << c.panne;
+        EXPECT_EQ(lireFichier(fichier), c.apres) << c.panne;
         EXPECT_EQ(releverDossier(dossier.chemin()).size(), 1U) << c.panne;
     }
 }
@@ -140,8 +103,7 @@ TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
 // is appended whole, or the file stays as the other program left it.
 TEST(Enregistrement, LeNomChangeAuMilieuDeLEnregistrement)
 {
-    const std::string fiche(866, 'f');
-    const std::string avant = "une fiche d'avant\n";
+    const std::string fiche = ficheDe('f');
     const std::string OUVERTURE = "examen R.pdf\nouverture R.pdf\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\n";
     const std::string CREATION =
         "examen R.pdf\nouverture R.pdf creation\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\n";
@@ -176,7 +138,7 @@ TEST(Enregistrement, LeNomChangeAuMilieuDeLEnregistrement)
     for (const Cas& c : cas) {
         DossierTemporaire dossier;
         const fs::path fichier = dossier.chemin() / "R.pdf";
-        ecrireFichier(fichier, avant);
+        ecrireFichier(fichier, AVANT);
         SystemeFichiersEnPanne systeme("", dossier.chemin().string());
         systeme.avant(c.operation, 1, [&] { c.pendant(fichier); });
         const std::optional<std::string> raison = ajouterEntier(systeme, fichier.string(), fiche);
@@ -185,9 +147,6 @@ TEST(Enregistrement, LeNomChangeAuMilieuDeLEnregistrement)
         EXPECT_EQ(systeme.journal(), c.journal) << c.quoi;
     }
 }
-
-// Two sheets of the same length that tell who wrote them.
-std::string ficheDe(char auteur) { return std::string(865, auteur) + "\n"; }
 
 // Save A of sheet "a" runs with its faults `panneA`; at its call `numero` of
 // `operation`, save B of sheet "b" starts on a thread with its faults `panneB`.
@@ -238,7 +197,6 @@ croiser(const fs::path& fichier, const char* panneA, const char* operation, int 
 // whose saves said they succeeded, after what was there, and no NUL byte.
 TEST(EnregistrementsCroises, LeFichierGardeChaqueFicheAnnonceeEtRienDAutre)
 {
-    const std::string avant = "une fiche d'avant\n";
     struct Cas {
         const char* quoi;
         bool existe;
@@ -260,12 +218,12 @@ TEST(EnregistrementsCroises, LeFichierGardeChaqueFicheAnnonceeEtRienDAutre)
         DossierTemporaire dossier;
         const fs::path fichier = dossier.chemin() / "R.pdf";
         if (c.existe) {
-            ecrireFichier(fichier, avant);
+            ecrireFichier(fichier, AVANT);
         }
         const auto [a, b] = croiser(fichier, c.panneA, c.operation, c.numero, c.panneB);
         EXPECT_TRUE(a.has_value()) << c.quoi;
         EXPECT_EQ(!b.has_value(), c.bReussit) << c.quoi << ": " << b.value_or("");
-        EXPECT_EQ(lireFichier(fichier), (c.existe ? avant : "") + (c.bReussit ? ficheDe('b') : "")) << c.quoi;
+        EXPECT_EQ(lireFichier(fichier), (c.existe ? AVANT : "") + (c.bReussit ? ficheDe('b') : "")) << c.quoi;
     }
 }
 
