@@ -14,7 +14,6 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "console.h"
 #include "des_scriptes.h"
 #include "dessin_fiches.h"
 #include "encodage.h"
@@ -131,16 +130,6 @@ Donnees lireDonnees()
     return d;
 }
 
-// What a run shows: the screen (unless it is a PDF), the error stream, the exit
-// status, the sheets' directory less the PDFs of pages/, and the file system's calls.
-struct Resultat {
-    std::string sortie;
-    std::string erreurs;
-    int statut;
-    Arbre fiches;
-    std::string appels;
-};
-
 // One run of the program on the case's data and the given answers, in a
 // directory of its own. It is the run's terminal: output shows once flushed, and
 // the answers are handed out one byte at a time, so that every read is seen. It
@@ -238,74 +227,55 @@ struct Passage : std::streambuf, DesScriptes {
     }
 };
 
-// The expected files; fiches/ absent: the directory as existant/ made it.
-Resultat lireAttendu()
+// The expected text files, with what stands for an absent one; appels.txt is
+// compared only where the case has it.
+const std::map<std::string, std::string> TEXTES = {
+    {"sortie.txt", ""}, {"erreurs.txt", ""}, {"statut.txt", "0\n"}, {"appels.txt", ""}};
+
+// The text of a folder's files by their path in it: pages/ as the case has it.
+Arbre textesSous(const std::string& dossier)
 {
-    const std::string statut = lireSiPresent("statut.txt", "0\n");
-    const std::string premiere = statut.substr(0, statut.find('\n'));
-    const std::optional<int> n = nombreEntier(premiere);
-    if (!n || statut != premiere + "\n") {
-        incompris(CAS / "statut.txt", 1, statut);
+    Arbre textes;
+    for (const auto& [nom, texte] : fs::exists(CAS / dossier) ? releverDossier(CAS / dossier) : Arbre{}) {
+        if (texte != DOSSIER) {
+            textes[fs::path(nom).replace_extension().string()] = texte;
+        }
     }
-    return {lireSiPresent("sortie.txt"), lireSiPresent("erreurs.txt"), *n,
-            arbreDuCas(fs::exists(CAS / "fiches") ? "fiches" : "existant"), lireSiPresent("appels.txt")};
+    return textes;
 }
 
-void ecrireOuRetirer(const fs::path& nom, const std::string& texte, const std::string& defaut = "")
+// Writes the expected files from what the run did: the text files (removed when
+// they would stand for nothing), pages/ anew, fiches/ when the directory is not
+// as existant/ made it or the case has one, octets/ where the case has them.
+void regenerer(const Arbre& textes, const Arbre& fiches, const Arbre& pages, const Arbre& pdfs, const Arbre& avant)
 {
-    fs::remove(CAS / nom);
-    if (texte != defaut) {
-        ecrireFichier(CAS / nom, texte);
-    }
-}
-
-// Writes the expected files from what the run did. pages/ is written anew;
-// appels.txt and the files of octets/ only where the case has them.
-void regenerer(const Resultat& r, const Arbre& pdfs, const Arbre& existant)
-{
-    ecrireOuRetirer("sortie.txt", r.sortie);
-    ecrireOuRetirer("erreurs.txt", r.erreurs);
-    ecrireOuRetirer("statut.txt", std::to_string(r.statut) + "\n", "0\n");
-    if (fs::exists(CAS / "appels.txt")) {
-        ecrireFichier(CAS / "appels.txt", r.appels);
-    }
-    Arbre avant = existant;
-    for (const auto& [nom, pdf] : pdfs) {
-        avant.erase(nom);
-    }
-    if (fs::exists(CAS / "fiches") || r.fiches != avant) {
-        fs::remove_all(CAS / "fiches");
-        Arbre fiches;
-        for (const auto& [nom, contenu] : r.fiches) {
-            if (contenu != AUTRE) {  // the FIFOs of fifos.txt
-                fiches[nom] = contenu;
+    for (const auto& [nom, texte] : textes) {
+        if (nom != "appels.txt" || fs::exists(CAS / nom)) {
+            fs::remove(CAS / nom);
+            if (texte != TEXTES.at(nom) || nom == "appels.txt") {
+                ecrireFichier(CAS / nom, texte);
             }
         }
-        ecrireArbre(CAS / "fiches", converti(fiches, versUtf8));
+    }
+    if (fs::exists(CAS / "fiches") || fiches != avant) {
+        fs::remove_all(CAS / "fiches");
+        Arbre sansFifos = fiches;
+        for (const auto& [nom, contenu] : fiches) {
+            if (contenu == AUTRE) {
+                sansFifos.erase(nom);
+            }
+        }
+        ecrireArbre(CAS / "fiches", converti(sansFifos, versUtf8));
     }
     fs::remove_all(CAS / "pages");
-    for (const auto& [nom, pdf] : pdfs) {
+    for (const auto& [nom, texte] : pages) {
         fs::create_directories((CAS / "pages" / nom).parent_path());
-        ecrireFichier(CAS / "pages" / (nom + ".txt"), texteDesPages(pdf));
+        ecrireFichier(CAS / "pages" / (nom + ".txt"), texte);
         if (fs::exists(CAS / "octets" / nom)) {
-            ecrireFichier(CAS / "octets" / nom, pdf);
+            ecrireFichier(CAS / "octets" / nom, pdfs.at(nom));
             ecrireFichier(CAS / "octets" / "libharu.txt", std::string(versionBibliothequePdf()) + "\n");
         }
     }
-}
-
-// The names of the PDFs that pages/ shows.
-std::set<std::string> pagesAttendues()
-{
-    std::set<std::string> pages;
-    if (fs::exists(CAS / "pages")) {
-        for (const auto& e : fs::recursive_directory_iterator(CAS / "pages")) {
-            if (e.is_regular_file()) {
-                pages.insert(e.path().lexically_relative(CAS / "pages").replace_extension().string());
-            }
-        }
-    }
-    return pages;
 }
 
 // Byte for byte under the library version that made them, else the same bytes twice.
@@ -313,11 +283,10 @@ void comparerOctets(const Donnees& d, const Arbre& pdfs)
 {
     const bool memeVersion = lireSiPresent("octets/libharu.txt") == std::string(versionBibliothequePdf()) + "\n";
     const Arbre encore = memeVersion ? pdfs : Passage(d, d.reponses, d.erreurEntree).pdfs(d.existant);
-    for (const auto& e : fs::directory_iterator(CAS / "octets")) {
-        const std::string nom = e.path().filename().string();
+    for (const auto& [nom, octets] : releverDossier(CAS / "octets")) {
         if (nom != "libharu.txt") {
             ASSERT_EQ(pdfs.count(nom), 1U) << nom;
-            EXPECT_TRUE(pdfs.at(nom) == (memeVersion ? lireFichier(e.path()) : encore.at(nom)))
+            EXPECT_TRUE(pdfs.at(nom) == (memeVersion ? octets : encore.at(nom)))
                 << nom << (memeVersion ? " differs from octets/" : " differs between two runs");
         }
     }
@@ -328,40 +297,42 @@ TEST(Cas, SortieStatutFichesEtPdf)
     const Donnees d = lireDonnees();
     const Passage p(d, d.reponses, d.erreurEntree);
     const Arbre pdfs = p.pdfs(d.existant);
-    Resultat obtenu = {estPdf(p.ecran()) ? "" : p.ecran(), p.erreurs.str(), p.statut,
-                       releverDossier(p.travail.chemin()), p.appels};
+    const Arbre textes = {{"sortie.txt", estPdf(p.ecran()) ? "" : p.ecran()},
+                          {"erreurs.txt", p.erreurs.str()},
+                          {"statut.txt", std::to_string(p.statut) + "\n"},
+                          {"appels.txt", p.appels}};
+    // The directory afterwards, and as existant/ made it, less the PDFs written, which pages/ shows.
+    Arbre fiches = releverDossier(p.travail.chemin());
+    Arbre avant = d.existant;
+    Arbre pages;
     for (const auto& [nom, pdf] : pdfs) {
-        obtenu.fiches.erase(nom);
+        fiches.erase(nom);
+        avant.erase(nom);
+        pages[nom] = texteDesPages(pdf);
     }
-    const char* regenerer = std::getenv("VESPERINE_REGENERER");
-    if (regenerer != nullptr && std::string(regenerer) == "1") {
-        const Arbre avant = releverDossier(CAS);
-        ::regenerer(obtenu, pdfs, d.existant);
-        if (releverDossier(CAS) != avant) {
+    const char* regeneration = std::getenv("VESPERINE_REGENERER");
+    if (regeneration != nullptr && std::string(regeneration) == "1") {
+        const Arbre dossier = releverDossier(CAS);
+        regenerer(textes, fiches, pages, pdfs, avant);
+        if (releverDossier(CAS) != dossier) {
             ADD_FAILURE() << "VESPERINE_REGENERER rewrote " << CAS.string() << ": review it with git diff";
         }
     }
-    Resultat attendu = lireAttendu();
-    EXPECT_EQ(obtenu.sortie, attendu.sortie);
-    EXPECT_EQ(obtenu.erreurs, attendu.erreurs);
-    EXPECT_EQ(obtenu.statut, attendu.statut);
-    if (fs::exists(CAS / "appels.txt")) {
-        EXPECT_EQ(obtenu.appels, attendu.appels);
+    for (const auto& [nom, texte] : textes) {
+        if (nom != "appels.txt" || fs::exists(CAS / nom)) {
+            EXPECT_EQ(texte, lireSiPresent(nom, TEXTES.at(nom))) << nom;
+        }
     }
-    EXPECT_EQ(p.jetes, p.prevus()) << "the faces of each die thrown, against des.txt";
-
-    // Every PDF written is valid and shows its pages; nothing else changed.
-    const std::set<std::string> pages = pagesAttendues();
-    for (const std::string& nom : pages) {
-        ASSERT_EQ(pdfs.count(nom), 1U) << "no PDF written as " << nom;
-        EXPECT_EQ(texteDesPages(pdfs.at(nom)), lireFichier(CAS / "pages" / (nom + ".txt"))) << nom;
-        attendu.fiches.erase(nom);
+    Arbre attendu = arbreDuCas(fs::exists(CAS / "fiches") ? "fiches" : "existant");
+    for (const auto& [nom, pdf] : pdfs) {
+        attendu.erase(nom);
     }
-    EXPECT_EQ(pdfs.size(), pages.size()) << "PDFs written that pages/ does not list";
-    EXPECT_EQ(obtenu.fiches, attendu.fiches);
+    EXPECT_EQ(fiches, attendu) << "the directory afterwards";
+    EXPECT_EQ(pages, textesSous("pages")) << "the PDFs written, by the text of their pages";
     if (fs::exists(CAS / "octets")) {
         comparerOctets(d, pdfs);
     }
+    EXPECT_EQ(p.jetes, p.prevus()) << "the faces of each die thrown, against des.txt";
 
     // Nothing left unflushed: at every read, at every die, and at the end.
     EXPECT_EQ(p.lecturesNonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
@@ -380,7 +351,7 @@ TEST(Cas, SortieStatutFichesEtPdf)
         const auto [ecran, erreurs] = p.ecrans[debut];
         EXPECT_EQ(coupe.statut, 1) << "input cut at byte " << debut;
         EXPECT_EQ(coupe.affiche, p.ecran().substr(0, ecran) + "\n") << "cut at " << debut;
-        EXPECT_EQ(coupe.erreurs.str(), obtenu.erreurs.substr(0, erreurs) + FIN_ENTREE) << "cut at " << debut;
+        EXPECT_EQ(coupe.erreurs.str(), p.erreurs.str().substr(0, erreurs) + FIN_ENTREE) << "cut at " << debut;
         if (erreurs == 0) {
             EXPECT_EQ(releverDossier(coupe.travail.chemin()), d.existant) << "cut at " << debut;
         }
