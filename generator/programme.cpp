@@ -16,10 +16,10 @@ int programme(int argc, const char* const argv[], std::istream& entree, std::ost
     if (ligne.imprimer) {
         return commandeImprimer(ligne.fiches, ligne.sortie, sortie, erreurs, systeme, imprimeur);
     }
-    SourceGraine graine(ligne.graine);
+    std::optional<SourceGraine> graine;
     std::optional<SourceDesTemporaire> desSemes;
     if (ligne.avecGraine) {
-        desSemes.emplace(graine);
+        desSemes.emplace(graine.emplace(ligne.graine));
     }
     Createur createur(entree, sortie, erreurs, ".", systeme);
     if (ligne.imprimable) {
