@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <set>
@@ -14,7 +15,7 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "des_scriptes.h"
+#include "des.h"
 #include "dessin_fiches.h"
 #include "encodage.h"
 #include "outils.h"
@@ -90,12 +91,33 @@ Arbre arbreDuCas(const std::string& nom)
     return arbre;
 }
 
+// The dice of des.txt: "10:7 5:3" (a die's faces, then the face it shows),
+// blank-separated on any number of lines.
+std::vector<std::pair<int, int>> lireDes()
+{
+    std::vector<std::pair<int, int>> des;
+    const std::vector<std::string> l = lignes(lireSiPresent("des.txt"));
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        std::istringstream mots(l[i]);
+        for (std::string mot; mots >> mot;) {
+            int faces = 0;
+            int face = 0;
+            char reste = 0;
+            if (std::sscanf(mot.c_str(), "%d:%d%c", &faces, &face, &reste) != 2 || face < 1 || face > faces) {
+                incompris(CAS / "des.txt", static_cast<int>(i) + 1, mot);
+            }
+            des.emplace_back(faces, face);
+        }
+    }
+    return des;
+}
+
 // What the case gives the program.
 struct Donnees {
     std::vector<std::string> arguments = lignes(lireSiPresent("arguments.txt"));
     std::string reponses = lireSiPresent("entree.txt");
     int erreurEntree = 0;  // after the answers: this read error, or the end of the input
-    std::vector<DesScriptes::Jet> des = DesScriptes::lire(lireSiPresent("des.txt"), (CAS / "des.txt").string());
+    std::vector<std::pair<int, int>> des = lireDes();
     std::string panne = lireSiPresent("panne.txt");
     Arbre existant = arbreDuCas("existant");
 };
@@ -133,8 +155,11 @@ Donnees lireDonnees()
 // One run of the program on the case's data and the given answers, in a
 // directory of its own. It is the run's terminal: output shows once flushed, and
 // the answers are handed out one byte at a time, so that every read is seen. It
-// is its dice too: scripted faces, each throw noted with whether output waited.
-struct Passage : std::streambuf, DesScriptes {
+// is its dice too: scripted faces (1 for a die past the script or not the one
+// scripted), each throw noted with whether output waited.
+struct Passage : std::streambuf, SourceDes {
+    const std::vector<std::pair<int, int>>& des;
+    std::vector<int> jetes;  // the faces of each die thrown
     std::string texte;
     int erreurEntree;
     std::vector<std::pair<std::size_t, std::size_t>> ecrans;  // shown on each stream when byte i was read
@@ -148,7 +173,7 @@ struct Passage : std::streambuf, DesScriptes {
     DossierTemporaire travail;
 
     Passage(const Donnees& d, std::string reponses, int erreur)
-        : DesScriptes(d.des), texte(std::move(reponses)), erreurEntree(erreur), ecrans(texte.size() + 1)
+        : des(d.des), texte(std::move(reponses)), erreurEntree(erreur), ecrans(texte.size() + 1)
     {
         ecrireArbre(travail.chemin(), d.existant);
         std::vector<int> lecteurs;
@@ -223,8 +248,11 @@ struct Passage : std::streambuf, DesScriptes {
     int jeter(int faces) override
     {
         jetsNonVides += enAttente.empty() ? 0 : 1;
-        return DesScriptes::jeter(faces);
+        const std::size_t rang = jetes.size();
+        jetes.push_back(faces);
+        return rang < des.size() && des[rang].first == faces ? des[rang].second : 1;
     }
+    int tirer() override { return 0; }  // never called: jeter gives every face
 };
 
 // The expected text files, with what stands for an absent one; appels.txt is
@@ -332,7 +360,11 @@ TEST(Cas, SortieStatutFichesEtPdf)
     if (fs::exists(CAS / "octets")) {
         comparerOctets(d, pdfs);
     }
-    EXPECT_EQ(p.jetes, p.prevus()) << "the faces of each die thrown, against des.txt";
+    std::vector<int> prevus;
+    for (const auto& [faces, face] : d.des) {
+        prevus.push_back(faces);
+    }
+    EXPECT_EQ(p.jetes, prevus) << "the faces of each die thrown, against des.txt";
 
     // Nothing left unflushed: at every read, at every die, and at the end.
     EXPECT_EQ(p.lecturesNonVides, std::vector<std::size_t>{}) << "offsets of the input read with output unflushed";
