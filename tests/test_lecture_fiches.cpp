@@ -1,7 +1,7 @@
 // Printing, in parts that no case folder shows: sheet files read back and
 // written again byte for byte, the bounds of reading, the date, the module
-// loaded at run time. The print
-// command itself runs on the case folders of tests/transcripts/.
+// loaded at run time. The print command itself runs on the case folders of
+// tests/transcripts/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,12 +9,10 @@
 #include <sstream>
 
 #include "chargement_dessin.h"
-#include "createur.h"
 #include "encodage.h"
 #include "fiche.h"
 #include "impression.h"
 #include "outils.h"
-#include "pages_pdf.h"
 
 namespace fs = std::filesystem;
 
@@ -40,18 +38,12 @@ std::string texte(const std::vector<Fiche>& fiches)
 // The first sheet that the transcripts save, in Windows-1252.
 std::string kael() { return versWindows1252(lireFichier(TRANSCRIPTS / "hors_monde_adepte_choix_1/fiches/Kael.pdf")); }
 
-// A player with every skill trained and every talent, from the catalogues.
-Joueur joueurComplet()
+// The sheet of a player with every skill trained and every talent, as the print case that prints it has it.
+Fiche ficheComplete()
 {
-    Joueur j;
-    for (int s = 0; s < NB_COMPETENCES; ++s) {
-        j.setCompetence(static_cast<skill>(s), ACQUISE);
-    }
-    for (int t = 0; t < NB_TALENTS; ++t) {
-        j.setTalent(static_cast<talent>(t), TALENT_X1);
-    }
-    j.profil.setNom("Tout");  // the rest of the profile and the condition as they start
-    return j;
+    return lire(
+               versWindows1252(lireFichier(TRANSCRIPTS / "imprimer_toutes_competences_tous_talents/existant/Tout.pdf")))
+        .fiches.at(0);
 }
 
 // Endless input: `motif` again and again; counts the bytes handed out.
@@ -112,7 +104,7 @@ TEST(LectureFiches, BorneeQuelleQueSoitLEntree)
               "ligne " + std::to_string(FICHES_MAX * lignesDe(une) + 1) + " : plus de 500 fiches dans un même fichier");
     EXPECT_EQ(fiches.servis, (FICHES_MAX + 1) * une.size());
 
-    const std::string grande = texteFiche(ficheDuJoueur(joueurComplet(), "", ""));
+    const std::string grande = texteFiche(ficheComplete());
     SansFin grandes(grande);
     std::istream flux2(&grandes);
     const std::size_t entieres = TAILLE_MAX / grande.size();
@@ -167,7 +159,7 @@ TEST(Impression, LeModuleDessineCommeLaBibliotheque)
 
 TEST(Impression, PasPlusDeMillePages)
 {
-    const std::vector<Fiche> fiches(PAGES_MAX / 4 + 1, ficheDuJoueur(joueurComplet(), "", ""));  // four pages each
+    const std::vector<Fiche> fiches(PAGES_MAX / 4 + 1, ficheComplete());  // four pages each
     std::string pdf;
     std::string raison;
     EXPECT_FALSE(dessinerFiches(fiches, 0, pdf, raison));
