@@ -27,6 +27,7 @@ int lancer(int argc, char* argv[])
 }
 
 }  // namespace
+
 // No exception leaves the program: one that nothing else caught (memory
 // exhausted, a library failure) ends it with a French message and status 1.
 // A save under way has taken its sheet back by then.
