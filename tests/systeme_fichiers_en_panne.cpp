@@ -20,6 +20,12 @@ const char* const OPERATIONS = "examen ouverture ouverture_dossier etat verrouil
 
 }  // namespace
 
+int numeroErreur(const std::string& nom)
+{
+    const auto trouve = EFFETS.find(nom);
+    return trouve == EFFETS.end() || trouve->second < 0 ? 0 : trouve->second;
+}
+
 SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description, std::string dossier)
     : reel(systemeFichiersReel()), racine(std::move(dossier))
 {

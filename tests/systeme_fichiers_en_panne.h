@@ -34,6 +34,9 @@
 //   examen Kael.pdf                 ouverture Kael.pdf creation
 //   verrouillage Kael.pdf attente   ecriture Kael.pdf 866
 //   troncature Dax.pdf 1200         ouverture_dossier .
+// The number of an error that a fault may name ("EIO" gives EIO); 0 for any other word.
+int numeroErreur(const std::string& nom);
+
 class SystemeFichiersEnPanne : public SystemeFichiers {
 public:
     explicit SystemeFichiersEnPanne(const std::string& description, std::string racine = std::string());

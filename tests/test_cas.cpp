@@ -6,7 +6,6 @@
 // case so rewritten fails.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -32,7 +31,6 @@ const std::set<std::string> FICHIERS = {"LISEZMOI.txt", "arguments.txt", "entree
                                         "des.txt",      "panne.txt",     "existant",   "fifos.txt",
                                         "sortie.txt",   "erreurs.txt",   "statut.txt", "fiches",
                                         "appels.txt",   "pages",         "octets"};
-const std::map<std::string, int> ERREURS_ENTREE = {{"EIO", EIO}, {"EISDIR", EISDIR}, {"EBADF", EBADF}};
 const std::string FIN_ENTREE = "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée.\n";
 const Imprimeur IMPRIMEUR = {dessinerFiches, 1700000000};  // the PDF library linked in, a fixed date
 const std::string SORTIE_PDF = "-";                        // pages/-.txt: a PDF on standard output
@@ -144,10 +142,10 @@ Donnees lireDonnees()
     }
     if (fs::exists(CAS / "entree_panne.txt")) {
         const std::string nom = lireFichier(CAS / "entree_panne.txt");
-        if (ERREURS_ENTREE.count(nom.substr(0, nom.size() - 1)) == 0 || nom.back() != '\n') {
+        d.erreurEntree = numeroErreur(nom.substr(0, nom.size() - 1));
+        if (d.erreurEntree == 0 || nom.back() != '\n') {
             incompris(CAS / "entree_panne.txt", 1, nom);
         }
-        d.erreurEntree = ERREURS_ENTREE.at(nom.substr(0, nom.size() - 1));
     }
     return d;
 }
