@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -13,6 +15,8 @@ const std::map<std::string, int> EFFETS = {
     {"ENOSPC", ENOSPC},  {"EIO", EIO},          {"EFBIG", EFBIG},    {"EDQUOT", EDQUOT},   {"EINTR", EINTR},
     {"EACCES", EACCES},  {"EROFS", EROFS},      {"ENOLCK", ENOLCK},  {"EMFILE", EMFILE},   {"ENOENT", ENOENT},
     {"SIGINT", -SIGINT}, {"SIGTERM", -SIGTERM}, {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
+
+const std::set<std::string> AUTRES_PROGRAMMES = {"lien", "supprime", "remplace"};
 
 const char* const OPERATIONS = "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
                                "synchronisation synchronisation_dossier troncature fermeture fermeture_dossier "
@@ -43,12 +47,14 @@ SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description, s
             continue;  // an empty line
         }
         if (appels.count(operation) == 0 || !(mots >> numero >> effet) || numero < 1 ||
-            (EFFETS.count(effet) == 0 && !(effet == "courte" && operation == "ecriture"))) {
+            (EFFETS.count(effet) == 0 && !(effet == "courte" && operation == "ecriture") &&
+             !(AUTRES_PROGRAMMES.count(effet) != 0 && (operation == "ouverture" || operation == "verrouillage")))) {
             throw std::invalid_argument("panne illisible : " + ligne);
         }
         Effets& e = pannes[operation][numero];
-        const int valeur = effet == "courte" ? 0 : EFFETS.at(effet);
+        const int valeur = EFFETS.count(effet) == 0 ? 0 : EFFETS.at(effet);
         e.courte = e.courte || effet == "courte";
+        e.autreProgramme = AUTRES_PROGRAMMES.count(effet) != 0 ? effet : e.autreProgramme;
         if (valeur < 0) {
             e.signaux.push_back(-valeur);
         } else if (valeur > 0) {
@@ -62,7 +68,8 @@ void SystemeFichiersEnPanne::avant(const std::string& operation, int numero, std
     actions[{operation, numero}] = std::move(action);
 }
 
-bool SystemeFichiersEnPanne::passe(const std::string& operation, const std::string& cible, bool* courte)
+bool SystemeFichiersEnPanne::passe(const std::string& operation, const std::string& cible, bool* courte,
+                                   const std::string& chemin)
 {
     lignes += operation + " " + cible + "\n";
     const int numero = ++appels.at(operation);
@@ -73,6 +80,19 @@ bool SystemeFichiersEnPanne::passe(const std::string& operation, const std::stri
     const auto panne = pannes[operation].find(numero);
     if (panne == pannes[operation].end()) {
         return true;
+    }
+    const std::string& autre = panne->second.autreProgramme;
+    if (autre == "remplace") {
+        std::filesystem::rename(chemin, chemin + ".ancien");
+    }
+    if (!autre.empty()) {
+        std::filesystem::remove(chemin);
+    }
+    if (autre == "lien") {
+        std::filesystem::create_symlink("ailleurs", chemin);
+    }
+    if (autre == "remplace") {
+        std::ofstream{chemin};
     }
     for (const int s : panne->second.signaux) {
         std::raise(s);
@@ -98,7 +118,7 @@ std::string SystemeFichiersEnPanne::relatif(const std::string& chemin) const
 std::string SystemeFichiersEnPanne::nom(int fd) const
 {
     const auto trouve = ouverts.find(fd);
-    return trouve == ouverts.end() ? "fd" + std::to_string(fd) : trouve->second;
+    return trouve == ouverts.end() ? "fd" + std::to_string(fd) : relatif(trouve->second);
 }
 
 std::string SystemeFichiersEnPanne::surDescripteur(const char* operation, int fd) const
@@ -114,9 +134,9 @@ int SystemeFichiersEnPanne::examiner(const std::string& chemin, struct stat& res
 int SystemeFichiersEnPanne::ouvrir(const std::string& chemin, int drapeaux, mode_t mode)
 {
     const std::string cible = relatif(chemin) + ((drapeaux & O_CREAT) != 0 ? " creation" : "");
-    const int fd = passe("ouverture", cible) ? reel.ouvrir(chemin, drapeaux, mode) : -1;
+    const int fd = passe("ouverture", cible, nullptr, chemin) ? reel.ouvrir(chemin, drapeaux, mode) : -1;
     if (fd >= 0) {
-        ouverts[fd] = relatif(chemin);
+        ouverts[fd] = chemin;
     }
     return fd;
 }
@@ -125,7 +145,7 @@ int SystemeFichiersEnPanne::ouvrirDossier(const std::string& chemin)
 {
     const int fd = passe("ouverture_dossier", relatif(chemin)) ? reel.ouvrirDossier(chemin) : -1;
     if (fd >= 0) {
-        ouverts[fd] = relatif(chemin);
+        ouverts[fd] = chemin;
         dossiers.insert(fd);
     }
     return fd;
@@ -138,14 +158,18 @@ int SystemeFichiersEnPanne::etat(int fd, struct stat& resultat)
 
 int SystemeFichiersEnPanne::verrouiller(int fd, bool attendre)
 {
-    return passe("verrouillage", nom(fd) + (attendre ? " attente" : "")) ? reel.verrouiller(fd, attendre) : -1;
+    const auto chemin = ouverts.find(fd);
+    return passe("verrouillage", nom(fd) + (attendre ? " attente" : ""), nullptr,
+                 chemin == ouverts.end() ? "" : chemin->second)
+               ? reel.verrouiller(fd, attendre)
+               : -1;
 }
 
 int SystemeFichiersEnPanne::dupliquer(int fd)
 {
     const int copie = passe("duplication", nom(fd)) ? reel.dupliquer(fd) : -1;
     if (copie >= 0) {
-        ouverts[copie] = nom(fd);
+        ouverts[copie] = ouverts[fd];
     }
     return copie;
 }

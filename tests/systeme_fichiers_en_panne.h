@@ -18,6 +18,9 @@
 //   ecriture 1 courte    the first write writes only half its bytes (at least one)
 //   fermeture 1 EIO      the first close closes, then answers EIO (as Linux does)
 //   ecriture 1 SIGTERM   SIGTERM is raised at the first write, which then goes on
+//   ouverture 1 lien     another program acts on the name just before the first open:
+//                        "lien" makes it a link to "ailleurs", "supprime" removes it,
+//                        "remplace" renames it to <name>.ancien and makes an empty file there
 //
 // Operations: examen, ouverture, etat, verrouillage, duplication, ecriture, lecture,
 // synchronisation, troncature, fermeture, suppression, renommage, and for the directory
@@ -66,11 +69,13 @@ private:
         std::vector<int> signaux;
         int erreur = 0;
         bool courte = false;
+        std::string autreProgramme;  // lien, supprime, remplace
     };
-    // Records a call of `operation` on `cible`, counts it, runs its action and
-    // raises its signals; false, with errno set, when it must fail. `courte`
-    // tells whether a write must be short.
-    bool passe(const std::string& operation, const std::string& cible, bool* courte = nullptr);
+    // Records a call of `operation` on `cible`, counts it, runs its action, lets
+    // another program act on `chemin` and raises its signals; false, with errno
+    // set, when it must fail. `courte` tells whether a write must be short.
+    bool passe(const std::string& operation, const std::string& cible, bool* courte = nullptr,
+               const std::string& chemin = std::string());
     std::string relatif(const std::string& chemin) const;
     std::string nom(int fd) const;
     // The operation as counted: a directory's sync and close count apart.
@@ -81,7 +86,7 @@ private:
     std::map<std::string, std::map<int, Effets>> pannes;
     std::map<std::string, int> appels;
     std::map<std::pair<std::string, int>, std::function<void()>> actions;
-    std::map<int, std::string> ouverts;  // descriptor -> name in the journal
+    std::map<int, std::string> ouverts;  // descriptor -> path it was opened with
     std::set<int> dossiers;
     std::string lignes;
 };

@@ -1,12 +1,11 @@
 // Saving the character: the file name of bytes that are no UTF-8, and what
-// needs code to happen during a save: a file-size limit, signals, another
-// program changing the name, saves that overlap. Faults of the file system
-// alone, and refusals, are case folders with their journals.
+// needs code to happen during a save: a file-size limit, signals, saves that
+// overlap. Faults of the file system, refusals and another program changing
+// the name are case folders with their journals.
 #include <gtest/gtest.h>
 
 #include <condition_variable>
 #include <csignal>
-#include <functional>
 #include <mutex>
 #include <set>
 #include <sys/resource.h>
@@ -95,56 +94,6 @@ TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
         EXPECT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == c.signal) << c.panne;
         EXPECT_EQ(lireFichier(fichier), c.apres) << c.panne;
         EXPECT_EQ(releverDossier(dossier.chemin()).size(), 1U) << c.panne;
-    }
-}
-
-// Another program changes the name in the middle of a save: the save looks
-// again and goes on with what the name now is, or refuses a link; the sheet
-// is appended whole, or the file stays as the other program left it.
-TEST(Enregistrement, LeNomChangeAuMilieuDeLEnregistrement)
-{
-    const std::string fiche = ficheDe('f');
-    const std::string OUVERTURE = "examen R.pdf\nouverture R.pdf\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\n";
-    const std::string CREATION =
-        "examen R.pdf\nouverture R.pdf creation\netat R.pdf\nverrouillage R.pdf\nexamen R.pdf\n";
-    const std::string FIN = "ecriture R.pdf 866\nsynchronisation R.pdf\n";
-    const std::string DOSSIER = "ouverture_dossier .\nsynchronisation_dossier .\nfermeture_dossier .\n";
-    const std::string FERMETURES = "duplication R.pdf\nfermeture R.pdf\nfermeture R.pdf\n";
-    struct Cas {
-        const char* quoi;
-        const char* operation;  // at its first call, the other program acts
-        std::function<void(const fs::path&)> pendant;
-        const char* raison;  // none: saved
-        std::string apres;   // empty: no file
-        std::string journal;
-    };
-    const Cas cas[] = {
-        {"replaced between look and open", "ouverture",
-         [](const fs::path& f) {
-             fs::rename(f, f.parent_path() / "ancienne");
-             ecrireFichier(f, "une autre\n");
-         },
-         nullptr, "une autre\n" + fiche,
-         "examen R.pdf\nouverture R.pdf\netat R.pdf\nfermeture R.pdf\n" + OUVERTURE + FIN + FERMETURES},
-        {"made a link between look and open", "ouverture",
-         [](const fs::path& f) {
-             fs::remove(f);
-             fs::create_symlink("ailleurs", f);
-         },
-         "c'est un lien symbolique", "", "examen R.pdf\nouverture R.pdf\n"},
-        {"removed while locking, as another save does", "verrouillage", [](const fs::path& f) { fs::remove(f); },
-         nullptr, fiche, OUVERTURE + "fermeture R.pdf\n" + CREATION + FIN + DOSSIER + FERMETURES},
-    };
-    for (const Cas& c : cas) {
-        DossierTemporaire dossier;
-        const fs::path fichier = dossier.chemin() / "R.pdf";
-        ecrireFichier(fichier, AVANT);
-        SystemeFichiersEnPanne systeme("", dossier.chemin().string());
-        systeme.avant(c.operation, 1, [&] { c.pendant(fichier); });
-        const std::optional<std::string> raison = ajouterEntier(systeme, fichier.string(), fiche);
-        EXPECT_EQ(raison, c.raison ? std::optional<std::string>(c.raison) : std::nullopt) << c.quoi;
-        EXPECT_EQ(fs::is_regular_file(fs::symlink_status(fichier)) ? lireFichier(fichier) : "", c.apres) << c.quoi;
-        EXPECT_EQ(systeme.journal(), c.journal) << c.quoi;
     }
 }
 
