@@ -1,11 +1,7 @@
 // The terminal side of the dialogue: UTF-8 out and in, and how answers are read.
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <climits>
-#include <cstring>
 #include <sstream>
-#include <system_error>
 
 #include "console.h"
 
@@ -33,8 +29,8 @@ TEST(SortieUtf8, SignaleLesEchecs)
 // byte without its continuation, a cut sequence, an encoded surrogate); what
 // Windows-1252 cannot hold becomes '?', and so does a byte-order mark anywhere but
 // at the very start of the input. Refused answers write
-// their reminder; once the input ends there is no answer. Blanks, words and
-// refusals in whole dialogues are the transcripts'.
+// their reminder; once the input ends there is no answer. Blanks, words, numbers,
+// refusals and an input that fails, in whole dialogues, are the transcripts'.
 TEST(Console, MotsBrutsReponsesRefuseesEtFin)
 {
     std::istringstream clavier(
@@ -48,48 +44,6 @@ TEST(Console, MotsBrutsReponsesRefuseesEtFin)
     EXPECT_EQ(terminal.str(), "Choix:Choix:Choix:Choix:");
     EXPECT_EQ(console.lireChoix(1, 4), std::nullopt);
     EXPECT_EQ(console.lireMot(), std::nullopt);
-}
-
-TEST(NombreEntier, EntiersDecimauxDansLesBornesDunInt)
-{
-    EXPECT_EQ(nombreEntier("010"), 10);
-    EXPECT_EQ(nombreEntier("+1"), 1);
-    EXPECT_EQ(nombreEntier("-3"), -3);
-    EXPECT_EQ(nombreEntier("2147483647"), INT_MAX);
-    EXPECT_EQ(nombreEntier("-2147483648"), INT_MIN);
-    for (const char* mot : {"", "+", "-", "2x", "x2", "1.0", "2147483648", "-2147483649", "99999999999999999999", "١",
-                            "0x10", "1e3", "--1", "+-1"}) {
-        EXPECT_EQ(nombreEntier(mot), std::nullopt) << mot;
-    }
-}
-
-// An input that fails after two words and a half, as a read error makes the
-// C++ library's file buffer throw: the half word is dropped, the input has
-// ended, the reason is the system's, and it is not read again.
-TEST(Console, EntreeEnPanneFinitCommeLaFinDeLEntree)
-{
-    struct ClavierEnPanne : std::streambuf {
-        std::string texte = "12 Kael ab";
-        int lectures = 0;
-        int_type underflow() override
-        {
-            if (++lectures > 1) {
-                throw std::ios_base::failure("lecture", std::error_code(EIO, std::system_category()));
-            }
-            setg(texte.data(), texte.data(), texte.data() + texte.size());
-            return traits_type::to_int_type(texte[0]);
-        }
-    } clavier;
-    std::istream entree(&clavier);
-    std::ostringstream terminal;
-    Console console(entree, terminal);
-    EXPECT_EQ(console.lireChoix(1, 20), std::optional<int>(12));
-    EXPECT_EQ(console.erreurLecture(), std::nullopt);
-    EXPECT_EQ(console.lireMot(), std::optional<std::string>("Kael"));
-    EXPECT_EQ(console.lireMot(), std::nullopt);
-    EXPECT_EQ(console.erreurLecture(), std::optional<std::string>(std::strerror(EIO)));
-    EXPECT_EQ(console.lireChoix(1, 4), std::nullopt);
-    EXPECT_EQ(clavier.lectures, 2);
 }
 
 }  // namespace

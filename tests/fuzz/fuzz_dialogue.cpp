@@ -1,9 +1,10 @@
 // libFuzzer target: arbitrary bytes as the whole standard input of the creation
 // dialogue. The dice never wait and show a fixed face; sheets are written in a
 // directory of this process's own, emptied after each run. A run must end (the
-// input does), with no crash and no sanitizer report, and may leave nothing but
-// regular *.pdf files directly in that directory: at most one, and none at all
-// when the input ended before the dialogue did. Anything else aborts the run,
+// input does), with no crash and no sanitizer report, with status 0 or 1, and may
+// leave nothing but regular *.pdf files directly in that directory: at most one,
+// and none at all when the input ended before the dialogue did; nothing beside
+// that directory nor in the working directory. Anything else aborts the run,
 // which libFuzzer reports as a crash with its input.
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +24,7 @@ namespace {
 // sheet that escaped `fiches` would land in `racine`, or in the working directory.
 fs::path racine;
 fs::path fiches;
+std::size_t entreesDuDossierCourant = 0;
 
 [[noreturn]] void echec(const std::string& message)
 {
@@ -30,27 +32,10 @@ fs::path fiches;
     std::abort();
 }
 
-// How many sheets the run wrote; aborts if anything else was made, in `fiches` or beside it.
-std::size_t fichesEcrites()
+std::size_t entrees(const fs::path& dossier)
 {
-    for (const fs::directory_entry& e : fs::directory_iterator(racine)) {
-        if (e.path() != fiches) {
-            echec("fichier créé hors du dossier des fiches : " + e.path().string());
-        }
-    }
-    std::size_t nombre = 0;
-    for (const fs::directory_entry& e : fs::directory_iterator(fiches)) {
-        const std::string nom = e.path().filename().string();
-        if (nom.size() <= 4 || nom.compare(nom.size() - 4, 4, ".pdf") != 0 ||
-            !fs::is_regular_file(e.symlink_status())) {
-            echec("autre chose qu'une fiche : " + e.path().string());
-        }
-        ++nombre;
-    }
-    return nombre;
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()));
 }
-
-std::size_t fichesDuDossierCourant = 0;
 
 }  // namespace
 
@@ -67,8 +52,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     racine = modele;
     fiches = racine / "fiches";
     fs::create_directory(fiches);
-    fichesDuDossierCourant =
-        static_cast<std::size_t>(std::distance(fs::directory_iterator("."), fs::directory_iterator()));
+    entreesDuDossierCourant = entrees(".");
     // After a crash libFuzzer leaves without running this: the files stay for a look.
     std::atexit([] { fs::remove_all(racine); });
     return 0;
@@ -91,15 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (statut != 0 && statut != 1) {
         echec("statut de sortie inattendu : " + std::to_string(statut));
     }
-    const std::size_t ecrites = fichesEcrites();
-    if (ecrites > (statut == 0 ? 1U : 0U)) {
-        echec(std::to_string(ecrites) + " fiche(s) écrite(s), statut " + std::to_string(statut));
-    }
-    if (static_cast<std::size_t>(std::distance(fs::directory_iterator("."), fs::directory_iterator())) !=
-        fichesDuDossierCourant) {
-        echec("fichier créé dans le dossier de travail");
+    if (entrees(racine) != 1 || entrees(".") != entreesDuDossierCourant) {
+        echec("fichier créé hors du dossier des fiches");
     }
     for (const fs::directory_entry& e : fs::directory_iterator(fiches)) {
+        const std::string nom = e.path().filename().string();
+        if (statut != 0 || nom.size() <= 4 || nom.compare(nom.size() - 4, 4, ".pdf") != 0 ||
+            !fs::is_regular_file(e.symlink_status()) || entrees(fiches) > 1) {
+            echec("fiche inattendue, statut " + std::to_string(statut) + " : " + e.path().string());
+        }
         fs::remove(e.path());
     }
     return 0;

@@ -40,7 +40,7 @@ cmake -S "$racine" -B "$build" \
   -DVESPERINE_TESTS=OFF >/dev/null
 
 echo "== Build"
-cmake --build "$build" --target fuzz_dialogue fuzz_fiche vers_windows_1252 -j "$(nproc)"
+cmake --build "$build" --target fuzz_dialogue fuzz_fiche -j "$(nproc)"
 mkdir -p "$artefacts"
 
 # Any of these in a log is a failure, whatever the exit status says.
@@ -55,7 +55,8 @@ n=0
 for fiche in "$racine"/tests/transcripts/*/fiches/*; do
   if [ -f "$fiche" ]; then
     n=$((n + 1))
-    "$build/tests/fuzz/vers_windows_1252" <"$fiche" >"$travail/fiche/fiche_$n"
+    # A character Windows-1252 lacks is dropped: a seed need not be a sheet.
+    iconv -c -f UTF-8 -t WINDOWS-1252 <"$fiche" >"$travail/fiche/fiche_$n" || true
   fi
 done
 # The dialogue makes its sheet directory under TMPDIR: here, so that the trap
