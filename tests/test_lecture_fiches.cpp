@@ -1,7 +1,7 @@
-// Printing, in parts that no case folder shows: sheet files read back and
-// written again byte for byte, the bounds of reading, the date, the module
-// loaded at run time. The print command itself runs on the case folders of
-// tests/transcripts/.
+// Printing, in parts that no case folder shows: the bounds of reading, the
+// date, the module loaded at run time, the page limit. The print command itself,
+// and sheet files read back (LF, CR LF, several sheets, every skill and talent),
+// run on the case folders of tests/transcripts/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,15 +24,6 @@ LectureFiches lire(const std::string& octets)
 {
     std::istringstream flux(octets);
     return lireFiches(flux);
-}
-
-std::string texte(const std::vector<Fiche>& fiches)
-{
-    std::string t;
-    for (const Fiche& f : fiches) {
-        t += texteFiche(f);
-    }
-    return t;
 }
 
 // The first sheet that the transcripts save, in Windows-1252.
@@ -63,33 +54,6 @@ protected:
 private:
     std::string motif;
 };
-
-// Every sheet file that the transcripts' saves leave; but one keeps the
-// beginning of a sheet whose failed save could not be taken back, and reading
-// stops where it ends.
-TEST(LectureFiches, ChaqueFicheDesTranscriptsSeRelitALIdentiqueEnLfOuCrLf)
-{
-    std::size_t fichiers = 0;
-    for (const auto& e : fs::recursive_directory_iterator(TRANSCRIPTS)) {
-        if (e.is_regular_file() && e.path().parent_path().filename() == "fiches" &&
-            e.path().parent_path().parent_path().parent_path() == TRANSCRIPTS) {
-            const std::string octets = versWindows1252(lireFichier(e.path()));
-            std::string crlf;
-            for (const char c : octets) {
-                crlf += c == '\n' ? "\r\n" : std::string(1, c);
-            }
-            const bool tronquee =
-                e.path().parent_path().parent_path().filename() == "imperial_racaille_panne_troncature";
-            for (const std::string& entree : {octets, crlf}) {
-                const LectureFiches l = lire(entree);
-                EXPECT_EQ(l.raison, tronquee ? "ligne 64 : la dernière ligne n'a pas de fin de ligne" : "") << e.path();
-                EXPECT_EQ(texte(l.fiches), tronquee ? "" : octets) << e.path();
-            }
-            ++fichiers;
-        }
-    }
-    EXPECT_EQ(fichiers, 36U);
-}
 
 // Whatever the input's length, reading stops at a bound, having read little more than it.
 TEST(LectureFiches, BorneeQuelleQueSoitLEntree)
