@@ -2,11 +2,9 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 std::string lireFichier(const std::filesystem::path& chemin)
 {
@@ -27,17 +25,6 @@ void incompris(const std::filesystem::path& fichier, int ligne, const std::strin
 {
     const std::string ou = fichier.string() + (ligne > 0 ? ":" + std::to_string(ligne) : "");
     throw std::runtime_error(ou + ": not understood: «" + texte + "»");
-}
-
-LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs)
-{
-    std::istringstream mots("vesperine " + arguments);
-    const std::vector<std::string> texte{std::istream_iterator<std::string>(mots), {}};
-    std::vector<const char*> argv;
-    for (const std::string& a : texte) {
-        argv.push_back(a.c_str());
-    }
-    return lireLigneDeCommande(static_cast<int>(argv.size()), argv.data(), sortie, erreurs);
 }
 
 const std::string DOSSIER = "<dossier>";

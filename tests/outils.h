@@ -3,10 +3,7 @@
 
 #include <filesystem>
 #include <map>
-#include <ostream>
 #include <string>
-
-#include "options.h"
 
 // Whole-file reading and writing, byte for byte. A file that cannot be read
 // throws std::runtime_error.
@@ -17,9 +14,6 @@ void ecrireFichier(const std::filesystem::path& chemin, const std::string& conte
 // std::runtime_error "file:line: not understood: «texte»" (without a line when
 // `ligne` is 0: a file name), which fails the test.
 [[noreturn]] void incompris(const std::filesystem::path& fichier, int ligne, const std::string& texte);
-
-// The command line "vesperine " + `arguments`, split at blanks, read as main reads it.
-LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs);
 
 // Everything under `racine`, by relative path, links and FIFOs neither followed
 // nor read: a file's bytes, DOSSIER for a directory, "-> target" for a link,

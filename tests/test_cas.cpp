@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <set>
 #include <sstream>
+#include <sys/wait.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -18,7 +19,6 @@
 #include "dessin_fiches.h"
 #include "encodage.h"
 #include "outils.h"
-#include "pages_pdf.h"
 #include "programme.h"
 #include "systeme_fichiers_en_panne.h"
 
@@ -53,6 +53,32 @@ std::vector<std::string> lignes(const std::string& texte)
 }
 
 bool estPdf(const std::string& octets) { return octets.rfind("%PDF-", 0) == 0; }
+
+bool reussit(const std::string& commande)
+{
+    const int statut = std::system(commande.c_str());
+    return WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+}
+
+// The text of each page of `pdf` as `pdftotext -layout` gives it (each page
+// ended by a form feed) when `qpdf --check` finds it valid; else a line that
+// says which tool refused it.
+std::string texteDesPages(const std::string& pdf)
+{
+    const DossierTemporaire ici;
+    const std::string fichier = (ici.chemin() / "document.pdf").string();
+    ecrireFichier(fichier, pdf);
+    if (!reussit("command -v qpdf pdftotext > /dev/null")) {
+        return "qpdf and pdftotext are needed: apt-get install qpdf poppler-utils\n";
+    }
+    if (!reussit("qpdf --check '" + fichier + "' > /dev/null")) {
+        return "qpdf --check refuses the PDF\n";
+    }
+    if (!reussit("pdftotext -layout '" + fichier + "' '" + fichier + ".txt'")) {
+        return "pdftotext fails on the PDF\n";
+    }
+    return lireFichier(fichier + ".txt");
+}
 
 // A directory as releverDossier gives it, its files' bytes converted by `conversion`.
 Arbre converti(Arbre arbre, std::string (*conversion)(const std::string&))

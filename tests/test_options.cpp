@@ -1,12 +1,26 @@
 // The command line as a table: tests/options.txt, whose head says how it reads.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 #include <vector>
 
+#include "options.h"
 #include "outils.h"
 
 namespace {
+
+// The command line "vesperine " + `arguments`, split at blanks, read as main reads it.
+LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs)
+{
+    std::istringstream mots("vesperine " + arguments);
+    const std::vector<std::string> texte{std::istream_iterator<std::string>(mots), {}};
+    std::vector<const char*> argv;
+    for (const std::string& a : texte) {
+        argv.push_back(a.c_str());
+    }
+    return lireLigneDeCommande(static_cast<int>(argv.size()), argv.data(), sortie, erreurs);
+}
 
 struct CasOptions {
     int ligne;  // of its first command line
