@@ -2,7 +2,7 @@
 #define VESPERINE_PROFIL_H
 
 #include <cstdint>
-#include <iostream>
+#include <ostream>
 #include <string>
 
 // The description of a character: name, sex, build, skin, hair, age, height, weight.
@@ -32,7 +32,7 @@ public:
     // Three lines and two empty ones, each value left-aligned in its field (name
     // 5, sex 10, skin 19, age 5, height 8, weight 5; a longer value is written
     // whole). The stream's format flags are left as they were found.
-    void Afficher(std::ostream& flux = std::cout) const;
+    void Afficher(std::ostream& flux) const;
 
 private:
     std::string nom;
