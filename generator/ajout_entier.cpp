@@ -29,8 +29,6 @@ std::string raisonOuverture(int erreur)
     }
 }
 
-bool memeFichier(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
 // The save under way, from the open to the close: one descriptor (swapped for a
 // duplicate of itself when the written one is closed), the file locked through
 // it, the size noted under the lock. Unless the save is confirmed, the

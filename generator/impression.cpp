@@ -55,10 +55,8 @@ LectureFiches lire(SystemeFichiers& systeme, const std::string& chemin, struct s
     }
     if (systeme.etat(fd, identite) != 0) {
         lecture.raison = std::strerror(errno);
-    } else if (S_ISDIR(identite.st_mode)) {
-        lecture.raison = "c'est un dossier";
     } else if (!S_ISREG(identite.st_mode)) {
-        lecture.raison = "ce n'est pas un fichier ordinaire";
+        lecture.raison = raisonNature(identite.st_mode);
     } else {
         TamponLecture tampon(systeme, fd);
         std::istream flux(&tampon);
@@ -76,7 +74,13 @@ LectureFiches lire(SystemeFichiers& systeme, const std::string& chemin, struct s
 bool memeFichier(SystemeFichiers& systeme, const std::string& chemin, const struct stat& identite)
 {
     struct stat vu = {};
-    return systeme.examiner(chemin, vu) == 0 && vu.st_dev == identite.st_dev && vu.st_ino == identite.st_ino;
+    return systeme.examiner(chemin, vu) == 0 && memeFichier(vu, identite);
+}
+
+// `imprimeur`, or when it is null the program's (see imprimeurDuProgramme).
+std::optional<Imprimeur> imprimeurChoisi(const Imprimeur* imprimeur, std::string& raison)
+{
+    return imprimeur != nullptr ? std::optional<Imprimeur>(*imprimeur) : imprimeurDuProgramme(raison);
 }
 
 // The PDF of `fiches` in `pdf`, or the reason.
@@ -174,16 +178,13 @@ int commandeImprimer(const std::vector<std::string>& fiches, const std::optional
                      std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme,
                      const Imprimeur* imprimeur)
 {
-    if (imprimeur != nullptr) {
-        return imprimer(fiches, sortie, sortieStandard, erreurs, systeme, *imprimeur);
-    }
     std::string raison;
-    const std::optional<Imprimeur> programme = imprimeurDuProgramme(raison);
-    if (!programme) {
+    const std::optional<Imprimeur> choisi = imprimeurChoisi(imprimeur, raison);
+    if (!choisi) {
         erreurs << "Impossible d'imprimer : " << raison << std::endl;
         return 1;
     }
-    return imprimer(fiches, sortie, sortieStandard, erreurs, systeme, *programme);
+    return imprimer(fiches, sortie, sortieStandard, erreurs, systeme, *choisi);
 }
 
 bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier, const std::string& fichier,
@@ -192,14 +193,10 @@ bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier,
 {
     const std::string pdf = nomImprimable(fichier);
     std::string raison;
-    std::optional<Imprimeur> programme;
-    if (imprimeur == nullptr) {
-        programme = imprimeurDuProgramme(raison);
-        imprimeur = programme ? &*programme : nullptr;
-    }
+    const std::optional<Imprimeur> choisi = imprimeurChoisi(imprimeur, raison);
     std::string octets;
-    if (imprimeur != nullptr) {
-        raison = dessiner(*imprimeur, {fiche}, octets);
+    if (choisi) {
+        raison = dessiner(*choisi, {fiche}, octets);
     }
     if (raison.empty()) {
         raison = remplacerEntier(systeme, dossier.empty() ? pdf : dossier + "/" + pdf, octets).value_or("");

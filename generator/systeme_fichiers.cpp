@@ -72,6 +72,8 @@ std::string raisonNature(mode_t mode)
     return S_ISDIR(mode) ? "c'est un dossier" : "ce n'est pas un fichier ordinaire";
 }
 
+bool memeFichier(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
 std::string dossierDe(const std::string& chemin)
 {
     const std::size_t barre = chemin.rfind('/');

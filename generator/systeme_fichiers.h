@@ -46,6 +46,10 @@ int ecrireTout(SystemeFichiers& systeme, int fd, const std::string& contenu, std
 // dossier », or « ce n'est pas un fichier ordinaire ».
 std::string raisonNature(mode_t mode);
 
+// Whether two identities (as examiner or etat give them) are one file: the same
+// device and inode.
+bool memeFichier(const struct stat& a, const struct stat& b);
+
 // The directory that holds the entry `chemin`: "." for a bare name.
 std::string dossierDe(const std::string& chemin);
 
