@@ -1,10 +1,10 @@
 #include "console.h"
 
 #include <climits>
-#include <cstring>
 #include <system_error>
 
 #include "encodage.h"
+#include "raisons.h"
 
 Console::Console(std::istream& in, std::ostream& sortie) : entree(in), tampon(sortie.rdbuf()), flux(&tampon) {}
 
@@ -26,7 +26,7 @@ std::optional<std::string> Console::motBrut()
     } catch (const std::ios_base::failure& echec) {
         const std::error_code& code = echec.code();
         const bool systeme = code.category() == std::system_category() || code.category() == std::generic_category();
-        erreur = systeme && code.value() != 0 ? std::strerror(code.value()) : "erreur de lecture";
+        erreur = systeme && code.value() != 0 ? enFrancais(raisonSysteme(code.value())) : "erreur de lecture";
         return std::nullopt;
     }
 }

@@ -5,9 +5,9 @@
 std::string texte(const char* utf8) { return versWindows1252(utf8); }
 
 Createur::Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire,
-                   SystemeFichiers& fichiers)
+                   Stockage& fichiers)
     : console(entree, sortie), ecran(console.out()), erreurs(sortieErreurs), dossier(std::move(repertoire)),
-      systeme(fichiers)
+      stockage(fichiers)
 {
 }
 

@@ -9,7 +9,7 @@
 #include "console.h"
 #include "definition.h"
 #include "joueur.h"
-#include "systeme_fichiers.h"
+#include "stockage.h"
 #include "vue_fiche.h"
 
 struct Apparences;
@@ -29,7 +29,7 @@ public:
     // Sheets are written in `repertoire`, through `fichiers`; the program passes
     // the current directory. The streams must outlive the dialogue.
     Createur(std::istream& entree, std::ostream& sortie, std::ostream& sortieErreurs, std::string repertoire,
-             SystemeFichiers& fichiers = systemeFichiersReel());
+             Stockage& fichiers = stockageReel());
 
     // What is done once a sheet is saved, with the character's view (its
     // homeworld and career as the dialogue showed them) and the sheet's file
@@ -63,7 +63,7 @@ private:
     // goes into `champ`. Without a homeworld "ERREUR", nothing read, `champ` unchanged.
     using SorteApparences = Apparences EntreeMonde::*;
     bool choixApparence(const char* titre, SorteApparences sorte, bool relancerInvite, std::string& champ);
-    void resume();  // etape_resume.cpp: summary, end menu, save
+    void resume();  // etape_resume.cpp: summary (its view kept in `vue`), end menu, save
     bool menuFin();
 
     // Writes the options of a menu, each as its number, ')' and its label (UTF-8),
@@ -87,9 +87,10 @@ private:
     std::ostream& ecran;  // the console's output: Windows-1252 text, converted on the way out
     std::ostream& erreurs;
     std::string dossier;
-    SystemeFichiers& systeme;
+    Stockage& stockage;
     ApresEnregistrement apres;
     bool apresEchoue = false;  // what followed the save failed: the run ends with 1
+    Fiche vue;                 // the character as the summary showed it: what a save writes
     Joueur joueur;             // one for the whole run: a restart reuses it, setMonde and setCarriere reset it
     // The answer to every numbered question but the homeworld and career menus:
     // confirm or repeat, option picks, profile menus, end menu. One variable for

@@ -1,14 +1,15 @@
-#include "ajout_entier.h"
 #include "createur.h"
 #include "encodage.h"
 #include "fiche.h"
 #include "noms_affiches.h"
+#include "raisons.h"
 #include "tableaux.h"
 
 void Createur::resume()
 {
-    // What the sheet holds, in the screen's own layout.
-    const Fiche f = ficheDuJoueur(joueur, "", "");
+    // What the sheet holds, in the screen's own layout; a save writes this same view.
+    vue = ficheDuJoueur(joueur, texte(nomMondeAffiche(joueur.getMonde())), texte(nomCarriereAffiche(joueur.getCarriere())));
+    const Fiche& f = vue;
     joueur.profil.Afficher(ecran);
     ecran << std::endl << std::endl;
     ecran << enTeteCaracteristiques() << std::endl;
@@ -44,18 +45,16 @@ bool Createur::enregistrer()
     }
     const std::string fichier = nomFichierFiche(nomTape);
     const std::string chemin = dossier.empty() ? fichier : dossier + "/" + fichier;
-    const std::optional<std::string> raison = ajouterEntier(systeme, chemin, texteFiche(joueur));
-    if (!raison) {
+    const std::optional<Echec> echec = stockage.ajouterFiche(chemin, texteFiche(vue));
+    if (!echec) {
         // The sheet is saved whatever follows: it is never offered for saving again.
         if (apres) {
             ecran.flush();
-            apresEchoue = !apres(ficheDuJoueur(joueur, texte(nomMondeAffiche(joueur.getMonde())),
-                                               texte(nomCarriereAffiche(joueur.getCarriere()))),
-                                 fichier);
+            apresEchoue = !apres(vue, fichier);
         }
         return true;
     }
     // The file is as it was and nothing is lost: the user can try again, start again or quit.
-    erreurs << "Impossible d'enregistrer la fiche dans « " << fichier << " » : " << *raison << std::endl;
+    erreurs << "Impossible d'enregistrer la fiche dans « " << fichier << " » : " << enFrancais(*echec) << std::endl;
     return false;
 }

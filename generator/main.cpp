@@ -1,29 +1,23 @@
-#include <clocale>
-#include <csignal>
 #include <exception>
 #include <iostream>
 #include <new>
 
+#include "processus.h"
 #include "programme.h"
+#include "stockage.h"
 
 namespace {
 
-// The process around the program: the system's messages in the user's
-// language, the signals and the standard streams; then the program itself on
-// the terminal, the current directory and the real file system.
+// The process around the program (see preparerProcessus) and the standard
+// streams; then the program itself on the terminal, the current directory and
+// the real files.
 int lancer(int argc, char* argv[])
 {
-    // The system's reasons for a failed save, in the user's language and
-    // encoding. The C++ streams keep the classic locale: nothing else changes.
-    std::setlocale(LC_MESSAGES, "");
-    std::setlocale(LC_CTYPE, "");
-    // Past a file-size limit a write fails (EFBIG) instead of killing the
-    // program: a save reports it, and a screen redirected to a file goes quiet.
-    std::signal(SIGXFSZ, SIG_IGN);
+    preparerProcessus();
     // The streams buffer on their own: a word of a gigabyte is read in seconds, not
     // one C library call per byte.
     std::ios::sync_with_stdio(false);
-    return programme(argc, argv, std::cin, std::cout, std::cerr, systemeFichiersReel());
+    return programme(argc, argv, std::cin, std::cout, std::cerr, stockageReel());
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include "options.h"
 
 #include <cerrno>
-#include <cstring>
 #include <string>
+
+#include "raisons.h"
 
 #ifndef VESPERINE_VERSION
 #error "VESPERINE_VERSION must name the program's version"
@@ -82,7 +83,7 @@ LigneDeCommande repondre(const std::string& texte, const char* quoi, std::ostrea
     const int raison = errno;  // left by the failed write, when the stream is a file's
     erreurs << "vesperine : impossible d'écrire " << quoi;
     if (raison != 0) {
-        erreurs << " : " << std::strerror(raison);
+        erreurs << " : " << enFrancais(raisonSysteme(raison));
     }
     erreurs << std::endl;
     return fin(1);
@@ -117,6 +118,9 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
                 return erreur(erreurs, "l'option -o est donnée deux fois");
             }
             ligne.sortie = argv[++i];
+            if (ligne.sortie->empty()) {
+                return erreur(erreurs, "l'option -o attend un nom de fichier, pas un nom vide");
+            }
         } else if (argument == "--graine" || argument.compare(0, 9, "--graine=") == 0) {
             std::string valeur;
             if (argument != "--graine") {

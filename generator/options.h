@@ -30,7 +30,7 @@ struct LigneDeCommande {
 // argument outside --imprimer's sheet files, --graine without a whole number
 // from 0 to 4294967295 (decimal digits, leading zeros allowed), --imprimer
 // without a sheet file or beside --graine or --imprimable, -o without
-// --imprimer or with more than one sheet file, writes a French message and the
+// --imprimer, with an empty name or with more than one sheet file, writes a French message and the
 // usage line on `erreurs`, whatever else the line holds. After "--" every
 // argument is a sheet file. Otherwise --help (-h) writes the
 // usage text and --version the program's name and version on `sortie`, the

@@ -15,12 +15,12 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "appels_en_panne.h"
 #include "des.h"
 #include "dessin_fiches.h"
 #include "encodage.h"
 #include "outils.h"
 #include "programme.h"
-#include "systeme_fichiers_en_panne.h"
 
 namespace fs = std::filesystem;
 
@@ -161,7 +161,7 @@ Donnees lireDonnees()
     const std::vector<std::string> pannes = lignes(d.panne);
     for (std::size_t i = 0; i < pannes.size(); ++i) {
         try {
-            SystemeFichiersEnPanne{pannes[i]};
+            AppelsEnPanne{pannes[i]};
         } catch (const std::invalid_argument&) {
             incompris(CAS / "panne.txt", static_cast<int>(i) + 1, pannes[i]);
         }
@@ -210,13 +210,14 @@ struct Passage : std::streambuf, SourceDes {
         for (const std::string& a : d.arguments) {
             argv.push_back(a.c_str());
         }
-        SystemeFichiersEnPanne systeme(d.panne, ".");
+        AppelsEnPanne systeme(d.panne, ".");
+        StockagePosix stockage(systeme);
         SourceDesTemporaire source(*this);
         std::ostream sortie(this);
         std::istream entree(this);
         const fs::path ici = fs::current_path();
         fs::current_path(travail.chemin());
-        statut = programme(static_cast<int>(argv.size()), argv.data(), entree, sortie, erreurs, systeme, &IMPRIMEUR);
+        statut = programme(static_cast<int>(argv.size()), argv.data(), entree, sortie, erreurs, stockage, &IMPRIMEUR);
         fs::current_path(ici);
         appels = systeme.journal();
         for (const int fd : lecteurs) {

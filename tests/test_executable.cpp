@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include "encodage.h"
 #include "outils.h"
 
 namespace fs = std::filesystem;
@@ -56,12 +57,15 @@ TEST(Executable, UnePasseAvecLesVraisDes)
 
 // What the real standard streams may hold at their edges: the version on a
 // seeded line, the help or the version that cannot be written whole is an error,
-// and an input that cannot be read ends the dialogue with the system's reason.
-// The messages are the C locale's; the command line's own edges are tests/options.txt.
+// and so is a printed PDF that cannot be named; an input that cannot be read
+// ends the dialogue with the system's reason. The reasons are French under the
+// C locale too; the command line's own edges are tests/options.txt.
 TEST(Executable, BordsDeLaLigneDeCommandeEtEntreeIllisible)
 {
     const std::string interrompue = " ; création interrompue, aucune fiche enregistrée.\n";
     const std::string menuMonde = lireFichier(TRANSCRIPTS + "/fin_entree_menu_monde/sortie.txt");
+    const std::string annonce =
+        "vesperine : la fiche à imprimer « K-imprimable.pdf » est écrite, mais la sortie standard refuse de la nommer : ";
     struct Cas {
         const char* commande;  // arguments and redirections
         int statut;
@@ -70,12 +74,17 @@ TEST(Executable, BordsDeLaLigneDeCommandeEtEntreeIllisible)
     };
     const Cas cas[] = {
         {"--graine 00000000001 --version", 0, "vesperine " VESPERINE_VERSION "\n", ""},
-        {"--help > /dev/full", 1, "", "vesperine : impossible d'écrire l'aide : No space left on device\n"},
-        {"--version >&-", 1, "", "vesperine : impossible d'écrire la version : Bad file descriptor\n"},
-        {"< /", 1, menuMonde, "Impossible de lire l'entrée standard : Is a directory" + interrompue},
-        {"<&-", 1, menuMonde, "Impossible de lire l'entrée standard : Bad file descriptor" + interrompue},
+        {"--help > /dev/full", 1, "", "vesperine : impossible d'écrire l'aide : plus de place sur le disque\n"},
+        {"--version >&-", 1, "", "vesperine : impossible d'écrire la version : fermé ou inutilisable\n"},
+        {"< /", 1, menuMonde, "Impossible de lire l'entrée standard : c'est un dossier" + interrompue},
+        {"<&-", 1, menuMonde, "Impossible de lire l'entrée standard : fermé ou inutilisable" + interrompue},
+        // The PDF is written, but the line that names it is lost: an error too.
+        {"--imprimer K.pdf > /dev/full", 1, "", annonce + "plus de place sur le disque\n"},
+        {"--imprimer K.pdf >&-", 1, "", annonce + "fermé ou inutilisable\n"},
     };
     DossierTemporaire dossier;
+    ecrireFichier(dossier.chemin() / "K.pdf",
+                  versWindows1252(lireFichier(TRANSCRIPTS + "/hors_monde_adepte_choix_1/fiches/Kael.pdf")));
     for (const Cas& c : cas) {
         // The case's own redirections, inside the parentheses, win over the outer ones.
         const std::string commande = std::string("(LC_ALL=C \"$V\" ") + c.commande + ") 2> erreurs > ecran < /dev/null";

@@ -13,10 +13,10 @@
 #include <thread>
 #include <unistd.h>
 
-#include "ajout_entier.h"
 #include "fiche.h"
+#include "appels_en_panne.h"
 #include "outils.h"
-#include "systeme_fichiers_en_panne.h"
+#include "raisons.h"
 
 namespace fs = std::filesystem;
 
@@ -55,10 +55,11 @@ TEST(EchecEnregistrement, LimiteDeTailleSansArretEtFichierIntact)
     const int statut = dansUnEnfant([&] {
         const rlimit limite = {1024, 1024};  // half of the sheet fits
         setrlimit(RLIMIT_FSIZE, &limite);
-        return ajouterEntier(systemeFichiersReel(), fichier, ficheDe('k')) == "File too large" ? 0 : 1;
+        const std::optional<Echec> echec = stockageReel().ajouterFiche(fichier, ficheDe('k'));
+        return echec && echec->raison.cause == Cause::TROP_GROS && enFrancais(*echec) == "fichier trop gros" ? 0 : 1;
     });
     ASSERT_TRUE(WIFEXITED(statut)) << "killed by signal " << (WIFSIGNALED(statut) ? WTERMSIG(statut) : 0);
-    EXPECT_EQ(WEXITSTATUS(statut), 0) << "the reason is not File too large";
+    EXPECT_EQ(WEXITSTATUS(statut), 0) << "the reason is not « fichier trop gros »";
     EXPECT_EQ(lireFichier(fichier), avant);
 }
 
@@ -87,8 +88,8 @@ TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
             std::signal(c.signal, SIG_DFL);
             const rlimit pasDeCore = {0, 0};
             setrlimit(RLIMIT_CORE, &pasDeCore);
-            SystemeFichiersEnPanne enPanne(c.panne);
-            ajouterEntier(enPanne, fichier, ficheDe('d'));
+            AppelsEnPanne enPanne(c.panne);
+            StockagePosix(enPanne).ajouterFiche(fichier, ficheDe('d'));
             return 100;  // without the signal the program would go on
         });
         EXPECT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == c.signal) << c.panne;
@@ -101,12 +102,12 @@ TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
 // `operation`, save B of sheet "b" starts on a thread with its faults `panneB`.
 // A goes on once B waits for the lock or has noted its size and begun to write;
 // B then writes only after A has ended. Both answers come back.
-std::pair<std::optional<std::string>, std::optional<std::string>>
+std::pair<std::optional<Echec>, std::optional<Echec>>
 croiser(const fs::path& fichier, const char* panneA, const char* operation, int numero, const char* panneB)
 {
     const auto taille = std::signal(SIGXFSZ, SIG_IGN);  // both saves change it, in their own order
-    SystemeFichiersEnPanne systemeA(panneA);
-    SystemeFichiersEnPanne systemeB(panneB);
+    AppelsEnPanne systemeA(panneA);
+    AppelsEnPanne systemeB(panneB);
     std::mutex verrou;
     std::condition_variable changement;
     bool bArrive = false;
@@ -120,8 +121,8 @@ croiser(const fs::path& fichier, const char* panneA, const char* operation, int 
         std::unique_lock<std::mutex> garde(verrou);
         changement.wait(garde, [&] { return drapeau; });
     };
-    std::optional<std::string> a;
-    std::optional<std::string> b;
+    std::optional<Echec> a;
+    std::optional<Echec> b;
     std::thread copieB;
     systemeB.avant("verrouillage", 1, [&] { signaler(bArrive); });
     systemeB.avant("ecriture", 1, [&] {
@@ -130,12 +131,12 @@ croiser(const fs::path& fichier, const char* panneA, const char* operation, int 
     });
     systemeA.avant(operation, numero, [&] {
         copieB = std::thread([&] {
-            b = ajouterEntier(systemeB, fichier.string(), ficheDe('b'));
+            b = StockagePosix(systemeB).ajouterFiche(fichier.string(), ficheDe('b'));
             signaler(bArrive);
         });
         attendre(bArrive);
     });
-    a = ajouterEntier(systemeA, fichier.string(), ficheDe('a'));
+    a = StockagePosix(systemeA).ajouterFiche(fichier.string(), ficheDe('a'));
     signaler(aFini);
     copieB.join();
     std::signal(SIGXFSZ, taille);
@@ -171,7 +172,7 @@ TEST(EnregistrementsCroises, LeFichierGardeChaqueFicheAnnonceeEtRienDAutre)
         }
         const auto [a, b] = croiser(fichier, c.panneA, c.operation, c.numero, c.panneB);
         EXPECT_TRUE(a.has_value()) << c.quoi;
-        EXPECT_EQ(!b.has_value(), c.bReussit) << c.quoi << ": " << b.value_or("");
+        EXPECT_EQ(!b.has_value(), c.bReussit) << c.quoi << ": " << (b ? enFrancais(*b) : "");
         EXPECT_EQ(lireFichier(fichier), (c.existe ? AVANT : "") + (c.bReussit ? ficheDe('b') : "")) << c.quoi;
     }
 }
@@ -198,7 +199,7 @@ TEST(EnregistrementsCroises, CopiesSimultaneesSousLimiteDeTaille)
                 const rlimit limite = {400, 400};
                 setrlimit(RLIMIT_FSIZE, &limite);
             }
-            _exit(ajouterEntier(systemeFichiersReel(), fichier, ficheDe(static_cast<char>('A' + i))) ? 1 : 0);
+            _exit(stockageReel().ajouterFiche(fichier, ficheDe(static_cast<char>('A' + i))) ? 1 : 0);
         }
         enfants.push_back(pid);
     }

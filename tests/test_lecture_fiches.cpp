@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ctime>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "chargement_dessin.h"
 #include "encodage.h"
@@ -104,11 +105,13 @@ TEST(Impression, DateEtNomsSansPdf)
     EXPECT_EQ(nomImprimable("Kael.PDF"), "Kael.PDF-imprimable.pdf");
 }
 
-// The program loads the same drawing from its module; a module that is not there gives a reason.
+// The program loads the same drawing from its module; a module that is not
+// there, that is a FIFO (it would hang the loader), that is no module or that
+// comes from another version of the program is refused with a reason.
 TEST(Impression, LeModuleDessineCommeLaBibliotheque)
 {
     std::string raison;
-    const DessinFiches module = chargerModuleDessin(VESPERINE_MODULE, raison);
+    const DessinFiches module = chargerModuleDessin(VESPERINE_MODULE, signatureDessin(), raison);
     ASSERT_NE(module, nullptr) << raison;
     const std::vector<Fiche> fiches = lire(kael()).fiches;
     std::string parModule;
@@ -116,9 +119,26 @@ TEST(Impression, LeModuleDessineCommeLaBibliotheque)
     ASSERT_TRUE(module(fiches, 1700000000, parModule, raison)) << raison;
     ASSERT_TRUE(dessinerFiches(fiches, 1700000000, parBibliotheque, raison)) << raison;
     EXPECT_TRUE(parModule == parBibliotheque);
-    EXPECT_EQ(chargerModuleDessin("/absent/vesperine-pdf.so", raison), nullptr);
-    EXPECT_EQ(raison.rfind("module d'impression « /absent/vesperine-pdf.so » impossible à charger : ", 0), 0U)
-        << raison;
+    const DossierTemporaire dossier;
+    const std::string fifo = (dossier.chemin() / "fifo.so").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ecrireFichier(dossier.chemin() / "texte.so", "pas un module");
+    const std::string ordinaire = " : ce n'est pas un fichier ordinaire";
+    const std::string invalide = " impossible à charger : ce n'est pas un module de ce programme, ou une "
+                                 "bibliothèque qu'il demande manque";
+    const std::string autre = " : il vient d'une autre version du programme (" + signatureDessin() + ", et non 0.0.0-" +
+                              std::to_string(sizeof(Fiche)) + ") ; réinstallez vesperine";
+    const std::pair<std::string, std::string> refus[] = {
+        {"/absent/vesperine-pdf.so", ordinaire},
+        {fifo, ordinaire},
+        {(dossier.chemin() / "texte.so").string(), invalide},
+        {VESPERINE_MODULE, autre},
+    };
+    for (const auto& [chemin, fin] : refus) {
+        const std::string signature = chemin == VESPERINE_MODULE ? "0.0.0-" + std::to_string(sizeof(Fiche)) : signatureDessin();
+        EXPECT_EQ(chargerModuleDessin(chemin, signature, raison), nullptr) << chemin;
+        EXPECT_EQ(raison, "module d'impression « " + chemin + " »" + fin);
+    }
 }
 
 TEST(Impression, PasPlusDeMillePages)

@@ -1,80 +1,52 @@
 #include "impression.h"
 
-#include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <fcntl.h>
 
 #include "chargement_dessin.h"
-#include "remplacement_entier.h"
+#include "fiche.h"
+#include "raisons.h"
 
 namespace {
 
-// The bytes of an open file, read through the file system's calls; `erreur`
-// keeps the error of a read that failed (the stream then ends).
-class TamponLecture : public std::streambuf {
+// The bytes of a string as a stream buffer, without a copy.
+class TamponTexte : public std::streambuf {
 public:
-    TamponLecture(SystemeFichiers& s, int f) : systeme(s), fd(f) {}
-    int erreur = 0;
-
-protected:
-    int_type underflow() override
-    {
-        for (;;) {
-            const ssize_t n = systeme.lire(fd, tampon.data(), tampon.size());
-            if (n > 0) {
-                setg(tampon.data(), tampon.data(), tampon.data() + n);
-                return traits_type::to_int_type(tampon[0]);
-            }
-            if (n == 0 || errno != EINTR) {
-                erreur = n == 0 ? 0 : errno;
-                return traits_type::eof();
-            }
-        }
-    }
-
-private:
-    SystemeFichiers& systeme;
-    int fd;
-    std::array<char, 16384> tampon = {};
+    explicit TamponTexte(std::string& texte) { setg(texte.data(), texte.data(), texte.data() + texte.size()); }
 };
 
 // The sheets of the file `chemin` (see lireFiches) and its identity, or why not:
 // a missing file, a directory, a FIFO or a device (refused without waiting), a
 // read error, or the line where reading stopped.
-LectureFiches lire(SystemeFichiers& systeme, const std::string& chemin, struct stat& identite)
+LectureFiches lire(Stockage& stockage, const std::string& chemin, Identite& identite)
 {
     LectureFiches lecture;
-    // Without waiting for a FIFO's writer.
-    const int fd = systeme.ouvrir(chemin, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0);
-    if (fd < 0) {
-        lecture.raison = errno == ENOENT ? "ce fichier n'existe pas" : std::strerror(errno);
+    std::string contenu;
+    // One byte past the limit, so that the reader sees the file is too long.
+    if (const std::optional<Raison> raison = stockage.lire(chemin, TAILLE_MAX + 1, contenu, identite)) {
+        lecture.raison = enFrancais(*raison);
         return lecture;
     }
-    if (systeme.etat(fd, identite) != 0) {
-        lecture.raison = std::strerror(errno);
-    } else if (!S_ISREG(identite.st_mode)) {
-        lecture.raison = raisonNature(identite.st_mode);
-    } else {
-        TamponLecture tampon(systeme, fd);
-        std::istream flux(&tampon);
-        lecture = lireFiches(flux);
-        if (tampon.erreur != 0) {
-            lecture.fiches.clear();
-            lecture.raison = std::string("erreur de lecture : ") + std::strerror(tampon.erreur);
-        }
-    }
-    systeme.fermer(fd);
-    return lecture;
+    TamponTexte tampon(contenu);
+    std::istream flux(&tampon);
+    return lireFiches(flux);
 }
 
-// Whether `chemin`, not followed, is the file `identite`.
-bool memeFichier(SystemeFichiers& systeme, const std::string& chemin, const struct stat& identite)
+// What a failed write on a stream left in errno, worded: " : <reason>", or nothing when it left none.
+std::string raisonFlux(int code) { return code == 0 ? std::string() : " : " + enFrancais(raisonSysteme(code)); }
+
+// Names the PDF written on `sortie`; false, having said why on `erreurs`, when `sortie` does not take it.
+bool annoncer(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs)
 {
-    struct stat vu = {};
-    return systeme.examiner(chemin, vu) == 0 && memeFichier(vu, identite);
+    errno = 0;
+    sortie << "Fiche à imprimer : « " << fichier << " »\n" << std::flush;
+    if (sortie) {
+        return true;
+    }
+    erreurs << "vesperine : la fiche à imprimer « " << fichier
+            << " » est écrite, mais la sortie standard refuse de la nommer" << raisonFlux(errno) << std::endl;
+    return false;
 }
 
 // `imprimeur`, or when it is null the program's (see imprimeurDuProgramme).
@@ -93,16 +65,17 @@ std::string dessiner(const Imprimeur& imprimeur, const std::vector<Fiche>& fiche
     return raison;
 }
 
-std::string ligneAnnonce(const std::string& fichier) { return "Fiche à imprimer : « " + fichier + " »\n"; }
-
 }  // namespace
 
 std::string nomImprimable(const std::string& fiche)
 {
-    const std::string suffixe = ".pdf";
-    const bool pdf =
-        fiche.size() >= suffixe.size() && fiche.compare(fiche.size() - suffixe.size(), suffixe.size(), suffixe) == 0;
-    return fiche.substr(0, fiche.size() - (pdf ? suffixe.size() : 0)) + "-imprimable.pdf";
+    const std::string pdf = ".pdf";
+    const std::string suffixe = "-imprimable.pdf";
+    const bool finPdf =
+        fiche.size() >= pdf.size() && fiche.compare(fiche.size() - pdf.size(), pdf.size(), pdf) == 0;
+    const std::string base = fiche.substr(0, fiche.size() - (finPdf ? pdf.size() : 0));
+    const std::size_t debut = base.rfind('/') + 1;  // npos + 1 is 0
+    return base.substr(0, debut) + debutQuiTient(base.substr(debut), NOM_FICHIER_MAX - suffixe.size()) + suffixe;
 }
 
 std::optional<std::int64_t> dateImpression(const char* sourceDateEpoch, std::string& raison)
@@ -131,7 +104,7 @@ std::optional<Imprimeur> imprimeurDuProgramme(std::string& raison)
     if (!date) {
         return {};
     }
-    const DessinFiches dessin = chargerDessin(raison);
+    const DessinFiches dessin = chargerDessin(signatureDessin(), raison);
     if (dessin == nullptr) {
         return {};
     }
@@ -139,28 +112,31 @@ std::optional<Imprimeur> imprimeurDuProgramme(std::string& raison)
 }
 
 int imprimer(const std::vector<std::string>& fiches, const std::optional<std::string>& sortie,
-             std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme, const Imprimeur& imprimeur)
+             std::ostream& sortieStandard, std::ostream& erreurs, Stockage& stockage, const Imprimeur& imprimeur)
 {
     int statut = 0;
     for (const std::string& fichier : fiches) {
         const std::string cible = sortie ? *sortie : nomImprimable(fichier);
-        struct stat identite = {};
-        const LectureFiches lecture = lire(systeme, fichier, identite);
+        Identite identite;
+        const LectureFiches lecture = lire(stockage, fichier, identite);
         std::string raison = lecture.raison;
         std::string pdf;
         if (raison.empty()) {
             raison = dessiner(imprimeur, lecture.fiches, pdf);
         }
         if (raison.empty() && cible == "-") {
+            errno = 0;
             sortieStandard.write(pdf.data(), static_cast<std::streamsize>(pdf.size())).flush();
-            raison = sortieStandard ? "" : "la sortie standard refuse l'écriture";
+            raison = sortieStandard ? "" : "la sortie standard refuse l'écriture" + raisonFlux(errno);
         } else if (raison.empty()) {
-            const std::optional<std::string> echec =
-                sortie && memeFichier(systeme, cible, identite)
-                    ? std::optional<std::string>("ce serait écrire sur la fiche elle-même")
-                    : remplacerEntier(systeme, cible, pdf);
+            std::optional<std::string> echec;
+            if (sortie && stockage.estLeFichier(cible, identite)) {
+                echec = "ce serait écrire sur la fiche elle-même";
+            } else if (const std::optional<Echec> e = stockage.remplacerPdf(cible, pdf)) {
+                echec = enFrancais(*e);
+            }
             if (!echec) {
-                sortieStandard << ligneAnnonce(cible) << std::flush;
+                statut = annoncer(cible, sortieStandard, erreurs) ? statut : 1;
             } else {
                 raison = "écriture de « ";
                 raison.append(cible).append(" » impossible : ").append(*echec);
@@ -175,7 +151,7 @@ int imprimer(const std::vector<std::string>& fiches, const std::optional<std::st
 }
 
 int commandeImprimer(const std::vector<std::string>& fiches, const std::optional<std::string>& sortie,
-                     std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme,
+                     std::ostream& sortieStandard, std::ostream& erreurs, Stockage& stockage,
                      const Imprimeur* imprimeur)
 {
     std::string raison;
@@ -184,11 +160,11 @@ int commandeImprimer(const std::vector<std::string>& fiches, const std::optional
         erreurs << "Impossible d'imprimer : " << raison << std::endl;
         return 1;
     }
-    return imprimer(fiches, sortie, sortieStandard, erreurs, systeme, *choisi);
+    return imprimer(fiches, sortie, sortieStandard, erreurs, stockage, *choisi);
 }
 
 bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier, const std::string& fichier,
-                                 std::ostream& sortie, std::ostream& erreurs, SystemeFichiers& systeme,
+                                 std::ostream& sortie, std::ostream& erreurs, Stockage& stockage,
                                  const Imprimeur* imprimeur)
 {
     const std::string pdf = nomImprimable(fichier);
@@ -199,11 +175,11 @@ bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier,
         raison = dessiner(*choisi, {fiche}, octets);
     }
     if (raison.empty()) {
-        raison = remplacerEntier(systeme, dossier.empty() ? pdf : dossier + "/" + pdf, octets).value_or("");
+        const std::optional<Echec> echec = stockage.remplacerPdf(dossier.empty() ? pdf : dossier + "/" + pdf, octets);
+        raison = echec ? enFrancais(*echec) : "";
     }
     if (raison.empty()) {
-        sortie << ligneAnnonce(pdf) << std::flush;
-        return true;
+        return annoncer(pdf, sortie, erreurs);
     }
     erreurs << "Impossible d'écrire la fiche à imprimer « " << pdf << " » : " << raison << "\nLa fiche « " << fichier
             << " » est enregistrée ; pour l'imprimer plus tard : vesperine --imprimer « " << fichier << " »"

@@ -1,6 +1,6 @@
-// The entry point of the module vesperine-pdf, which the program loads only to
+// The entry points of the module vesperine-pdf, which the program loads only to
 // print: the rest of the program never links the PDF library. Nothing may
-// leave it by an exception. module_dessin.map keeps every other symbol local.
+// leave them by an exception. module_dessin.map keeps every other symbol local.
 #include <new>
 #include <type_traits>
 
@@ -34,5 +34,17 @@ extern "C" bool vesperine_dessiner_fiches(const std::vector<Fiche>& fiches, std:
     return false;
 }
 
-// The loader checks that this is the declared type of the entry point.
+extern "C" const char* vesperine_signature_dessin()
+{
+    try {
+        static const std::string signature = signatureDessin();
+        return signature.c_str();
+    } catch (...) {
+        return "";  // no memory even for that: the loader refuses the module
+    }
+}
+
+// The loader checks that these are the declared types of the entry points.
+static_assert(std::is_same_v<decltype(&vesperine_signature_dessin), SignatureDessin>,
+              "the signature's entry point is a SignatureDessin");
 static_assert(std::is_same_v<decltype(&vesperine_dessiner_fiches), DessinFiches>, "the entry point is a DessinFiches");

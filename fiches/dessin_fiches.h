@@ -38,4 +38,12 @@ using DessinFiches = bool (*)(const std::vector<Fiche>&, std::int64_t, std::stri
 // The name of the module's entry point, a DessinFiches of C linkage.
 constexpr const char* POINT_ENTREE_DESSIN = "vesperine_dessiner_fiches";
 
+// What the program and the module must agree on before a Fiche crosses between
+// them: the version both were built from and the size of a Fiche
+// ("1.3.0-312"). The module answers it through its second entry point, a
+// SignatureDessin of C linkage named POINT_SIGNATURE_DESSIN.
+std::string signatureDessin();
+using SignatureDessin = const char* (*)();
+constexpr const char* POINT_SIGNATURE_DESSIN = "vesperine_signature_dessin";
+
 #endif

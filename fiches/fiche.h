@@ -1,6 +1,7 @@
 #ifndef GENERATOR_FICHE_H
 #define GENERATOR_FICHE_H
 
+#include <cstddef>
 #include <string>
 
 #include "joueur.h"
@@ -20,5 +21,12 @@ std::string texteFiche(const Joueur& joueur);
 // that the whole fits in 255 bytes. The result can only name a plain file of
 // the directory it is opened in.
 std::string nomFichierFiche(const std::string& nomTape);
+
+// The most bytes of a file name on the usual file systems.
+constexpr std::size_t NOM_FICHIER_MAX = 255;
+
+// The longest start of `nom` made of whole UTF-8 characters (a byte that starts
+// none counts alone) that holds in `place` bytes.
+std::string debutQuiTient(const std::string& nom, std::size_t place);
 
 #endif

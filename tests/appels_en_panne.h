@@ -1,5 +1,5 @@
-#ifndef TESTS_SYSTEME_FICHIERS_EN_PANNE_H
-#define TESTS_SYSTEME_FICHIERS_EN_PANNE_H
+#ifndef TESTS_APPELS_EN_PANNE_H
+#define TESTS_APPELS_EN_PANNE_H
 
 #include <functional>
 #include <map>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "systeme_fichiers.h"
+#include "appels_posix.h"
 
 // The real file system, but chosen calls go wrong as a description says, so that
 // tests meet full disks, I/O errors, short writes and signals without root and
@@ -23,7 +23,7 @@
 //                        "remplace" renames it to <name>.ancien and makes an empty file there
 //
 // Operations: examen, ouverture, etat, verrouillage, duplication, ecriture, lecture,
-// synchronisation, troncature, fermeture, suppression, renommage, and for the directory
+// synchronisation, troncature, changement_mode, fermeture, suppression, renommage, and for the directory
 // synced after a creation ouverture_dossier, synchronisation_dossier and
 // fermeture_dossier (its descriptor's calls count apart from the file's). A call
 // may have several lines: its signals come first. Errors are named as in <cerrno>
@@ -40,9 +40,9 @@
 // The number of an error that a fault may name ("EIO" gives EIO); 0 for any other word.
 int numeroErreur(const std::string& nom);
 
-class SystemeFichiersEnPanne : public SystemeFichiers {
+class AppelsEnPanne : public AppelsPosix {
 public:
-    explicit SystemeFichiersEnPanne(const std::string& description, std::string racine = std::string());
+    explicit AppelsEnPanne(const std::string& description, std::string racine = std::string());
 
     int examiner(const std::string& chemin, struct stat& resultat) override;
     int ouvrir(const std::string& chemin, int drapeaux, mode_t mode) override;
@@ -54,6 +54,7 @@ public:
     ssize_t lire(int fd, char* octets, std::size_t taille) override;
     int synchroniser(int fd) override;
     int tronquer(int fd, off_t taille) override;
+    int changerMode(int fd, mode_t mode) override;
     int fermer(int fd) override;
     int supprimer(const std::string& chemin) override;
     int renommer(const std::string& de, const std::string& vers) override;
@@ -81,7 +82,7 @@ private:
     // The operation as counted: a directory's sync and close count apart.
     std::string surDescripteur(const char* operation, int fd) const;
 
-    SystemeFichiers& reel;
+    AppelsPosix& reel;
     std::string racine;
     std::map<std::string, std::map<int, Effets>> pannes;
     std::map<std::string, int> appels;

@@ -9,7 +9,7 @@
 
 #include "dessin_fiches.h"
 #include "lecture_fiches.h"
-#include "systeme_fichiers.h"
+#include "stockage.h"
 #include "vue_fiche.h"
 
 // Printing character sheets: each sheet file read, drawn as a PDF, and the PDF
@@ -19,6 +19,8 @@
 // The printable sheet's file name for the sheet file `fiche`: ".pdf" at its end
 // becomes "-imprimable.pdf", any other name gets "-imprimable.pdf" added
 // ("Kael.pdf" gives "Kael-imprimable.pdf", "dos/Kael" "dos/Kael-imprimable.pdf").
+// A last component too long for a file name is cut before a whole UTF-8
+// character, as a sheet's name is, so that it fits in 255 bytes.
 std::string nomImprimable(const std::string& fiche);
 
 // The date of the PDFs, in seconds since 1970: SOURCE_DATE_EPOCH's value
@@ -39,29 +41,30 @@ std::optional<Imprimeur> imprimeurDuProgramme(std::string& raison);
 
 // The print command: for each file of `fiches`, in order, its sheets read and
 // drawn as one PDF (a page or more per sheet), written whole to
-// nomImprimable(file) through `systeme` (see remplacerEntier), or to `sortie`
-// when given: "-" for `sortieStandard`. Each PDF written to a file is named on
-// `sortieStandard` ("Fiche à imprimer : « X-imprimable.pdf »"). Each failure is
-// one line on `erreurs` naming the file and the reason, and the other files are
-// still printed. Nothing is written for a file that holds no sheet, nor over the
-// sheet file itself. Answers 0 when every file was printed, else 1.
+// nomImprimable(file) through `stockage` (see Stockage::remplacerPdf), or to
+// `sortie` when given: "-" for `sortieStandard`. Each PDF written to a file is
+// named on `sortieStandard` ("Fiche à imprimer : « X-imprimable.pdf »"). Each
+// failure, that line's own included, is one line on `erreurs` naming the file
+// and the reason, and the other files are still printed. Nothing is written for
+// a file that holds no sheet, nor over the sheet file itself, nor over anything
+// but a PDF. Answers 0 when every file was printed and named, else 1.
 // REQUIRES: `fiches` not empty; with `sortie`, exactly one file.
 int imprimer(const std::vector<std::string>& fiches, const std::optional<std::string>& sortie,
-             std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme, const Imprimeur& imprimeur);
+             std::ostream& sortieStandard, std::ostream& erreurs, Stockage& stockage, const Imprimeur& imprimeur);
 
 // The same with `imprimeur` or, when it is null, the program's; when the
 // program has none, one line on `erreurs` says why, and 1.
 int commandeImprimer(const std::vector<std::string>& fiches, const std::optional<std::string>& sortie,
-                     std::ostream& sortieStandard, std::ostream& erreurs, SystemeFichiers& systeme,
+                     std::ostream& sortieStandard, std::ostream& erreurs, Stockage& stockage,
                      const Imprimeur* imprimeur = nullptr);
 
 // After the text sheet `fichier` was saved in `dossier`: the printable sheet of
 // `fiche` written beside it as nomImprimable(fichier), by `imprimeur` or, when
 // it is null, the program's. On success one line on `sortie` names it; on
 // failure `erreurs` says why, that the text sheet is saved, and how to print it
-// later. Answers whether the PDF was written.
+// later. Answers whether the PDF was written and named.
 bool imprimerApresEnregistrement(const Fiche& fiche, const std::string& dossier, const std::string& fichier,
-                                 std::ostream& sortie, std::ostream& erreurs, SystemeFichiers& systeme,
+                                 std::ostream& sortie, std::ostream& erreurs, Stockage& stockage,
                                  const Imprimeur* imprimeur = nullptr);
 
 #endif

@@ -440,7 +440,10 @@ bool Document::enregistrer(std::string& pdf, std::string& raison)
         char code[64];
         std::snprintf(code, sizeof code, "code 0x%04X, détail %u", static_cast<unsigned int>(erreur.code),
                       static_cast<unsigned int>(erreur.detail));
-        raison = erreur.code == HPDF_FAILD_TO_ALLOC_MEM ? std::string("mémoire insuffisante")
+        // Memory is short when the library says so, or when the compression
+        // under it does (its error, with the library's allocation failure as detail).
+        const bool memoire = erreur.code == HPDF_FAILD_TO_ALLOC_MEM || erreur.detail == HPDF_FAILD_TO_ALLOC_MEM;
+        raison = memoire ? std::string("mémoire insuffisante")
                                                         : std::string("la bibliothèque PDF a échoué (") + code + ")";
         pdf.clear();
         return false;

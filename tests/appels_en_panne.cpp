@@ -1,4 +1,4 @@
-#include "systeme_fichiers_en_panne.h"
+#include "appels_en_panne.h"
 
 #include <cerrno>
 #include <csignal>
@@ -19,7 +19,7 @@ const std::map<std::string, int> EFFETS = {
 const std::set<std::string> AUTRES_PROGRAMMES = {"lien", "supprime", "remplace"};
 
 const char* const OPERATIONS = "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
-                               "synchronisation synchronisation_dossier troncature fermeture fermeture_dossier "
+                               "synchronisation synchronisation_dossier troncature changement_mode fermeture fermeture_dossier "
                                "suppression lecture renommage";
 
 }  // namespace
@@ -30,8 +30,8 @@ int numeroErreur(const std::string& nom)
     return trouve == EFFETS.end() || trouve->second < 0 ? 0 : trouve->second;
 }
 
-SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description, std::string dossier)
-    : reel(systemeFichiersReel()), racine(std::move(dossier))
+AppelsEnPanne::AppelsEnPanne(const std::string& description, std::string dossier)
+    : reel(appelsPosixReels()), racine(std::move(dossier))
 {
     std::istringstream noms(OPERATIONS);
     for (std::string operation; noms >> operation;) {
@@ -63,12 +63,12 @@ SystemeFichiersEnPanne::SystemeFichiersEnPanne(const std::string& description, s
     }
 }
 
-void SystemeFichiersEnPanne::avant(const std::string& operation, int numero, std::function<void()> action)
+void AppelsEnPanne::avant(const std::string& operation, int numero, std::function<void()> action)
 {
     actions[{operation, numero}] = std::move(action);
 }
 
-bool SystemeFichiersEnPanne::passe(const std::string& operation, const std::string& cible, bool* courte,
+bool AppelsEnPanne::passe(const std::string& operation, const std::string& cible, bool* courte,
                                    const std::string& chemin)
 {
     lignes += operation + " " + cible + "\n";
@@ -104,7 +104,7 @@ bool SystemeFichiersEnPanne::passe(const std::string& operation, const std::stri
     return panne->second.erreur == 0;
 }
 
-std::string SystemeFichiersEnPanne::relatif(const std::string& chemin) const
+std::string AppelsEnPanne::relatif(const std::string& chemin) const
 {
     if (racine.empty()) {
         return chemin;
@@ -115,23 +115,23 @@ std::string SystemeFichiersEnPanne::relatif(const std::string& chemin) const
     return chemin.compare(0, racine.size() + 1, racine + "/") == 0 ? chemin.substr(racine.size() + 1) : chemin;
 }
 
-std::string SystemeFichiersEnPanne::nom(int fd) const
+std::string AppelsEnPanne::nom(int fd) const
 {
     const auto trouve = ouverts.find(fd);
     return trouve == ouverts.end() ? "fd" + std::to_string(fd) : relatif(trouve->second);
 }
 
-std::string SystemeFichiersEnPanne::surDescripteur(const char* operation, int fd) const
+std::string AppelsEnPanne::surDescripteur(const char* operation, int fd) const
 {
     return dossiers.count(fd) != 0 ? std::string(operation) + "_dossier" : operation;
 }
 
-int SystemeFichiersEnPanne::examiner(const std::string& chemin, struct stat& resultat)
+int AppelsEnPanne::examiner(const std::string& chemin, struct stat& resultat)
 {
     return passe("examen", relatif(chemin)) ? reel.examiner(chemin, resultat) : -1;
 }
 
-int SystemeFichiersEnPanne::ouvrir(const std::string& chemin, int drapeaux, mode_t mode)
+int AppelsEnPanne::ouvrir(const std::string& chemin, int drapeaux, mode_t mode)
 {
     const std::string cible = relatif(chemin) + ((drapeaux & O_CREAT) != 0 ? " creation" : "");
     const int fd = passe("ouverture", cible, nullptr, chemin) ? reel.ouvrir(chemin, drapeaux, mode) : -1;
@@ -141,7 +141,7 @@ int SystemeFichiersEnPanne::ouvrir(const std::string& chemin, int drapeaux, mode
     return fd;
 }
 
-int SystemeFichiersEnPanne::ouvrirDossier(const std::string& chemin)
+int AppelsEnPanne::ouvrirDossier(const std::string& chemin)
 {
     const int fd = passe("ouverture_dossier", relatif(chemin)) ? reel.ouvrirDossier(chemin) : -1;
     if (fd >= 0) {
@@ -151,12 +151,12 @@ int SystemeFichiersEnPanne::ouvrirDossier(const std::string& chemin)
     return fd;
 }
 
-int SystemeFichiersEnPanne::etat(int fd, struct stat& resultat)
+int AppelsEnPanne::etat(int fd, struct stat& resultat)
 {
     return passe("etat", nom(fd)) ? reel.etat(fd, resultat) : -1;
 }
 
-int SystemeFichiersEnPanne::verrouiller(int fd, bool attendre)
+int AppelsEnPanne::verrouiller(int fd, bool attendre)
 {
     const auto chemin = ouverts.find(fd);
     return passe("verrouillage", nom(fd) + (attendre ? " attente" : ""), nullptr,
@@ -165,7 +165,7 @@ int SystemeFichiersEnPanne::verrouiller(int fd, bool attendre)
                : -1;
 }
 
-int SystemeFichiersEnPanne::dupliquer(int fd)
+int AppelsEnPanne::dupliquer(int fd)
 {
     const int copie = passe("duplication", nom(fd)) ? reel.dupliquer(fd) : -1;
     if (copie >= 0) {
@@ -174,7 +174,7 @@ int SystemeFichiersEnPanne::dupliquer(int fd)
     return copie;
 }
 
-ssize_t SystemeFichiersEnPanne::ecrire(int fd, const char* octets, std::size_t taille)
+ssize_t AppelsEnPanne::ecrire(int fd, const char* octets, std::size_t taille)
 {
     bool courte = false;
     if (!passe("ecriture", nom(fd) + " " + std::to_string(taille), &courte)) {
@@ -183,22 +183,27 @@ ssize_t SystemeFichiersEnPanne::ecrire(int fd, const char* octets, std::size_t t
     return reel.ecrire(fd, octets, courte && taille > 1 ? taille / 2 : taille);
 }
 
-int SystemeFichiersEnPanne::synchroniser(int fd)
+int AppelsEnPanne::synchroniser(int fd)
 {
     return passe(surDescripteur("synchronisation", fd), nom(fd)) ? reel.synchroniser(fd) : -1;
 }
 
-ssize_t SystemeFichiersEnPanne::lire(int fd, char* octets, std::size_t taille)
+ssize_t AppelsEnPanne::lire(int fd, char* octets, std::size_t taille)
 {
     return passe("lecture", nom(fd)) ? reel.lire(fd, octets, taille) : -1;
 }
 
-int SystemeFichiersEnPanne::tronquer(int fd, off_t taille)
+int AppelsEnPanne::tronquer(int fd, off_t taille)
 {
     return passe("troncature", nom(fd) + " " + std::to_string(taille)) ? reel.tronquer(fd, taille) : -1;
 }
 
-int SystemeFichiersEnPanne::fermer(int fd)
+int AppelsEnPanne::changerMode(int fd, mode_t mode)
+{
+    return passe("changement_mode", nom(fd)) ? reel.changerMode(fd, mode) : -1;
+}
+
+int AppelsEnPanne::fermer(int fd)
 {
     const bool reussit = passe(surDescripteur("fermeture", fd), nom(fd));
     const int erreur = errno;
@@ -212,12 +217,12 @@ int SystemeFichiersEnPanne::fermer(int fd)
     return resultat;
 }
 
-int SystemeFichiersEnPanne::supprimer(const std::string& chemin)
+int AppelsEnPanne::supprimer(const std::string& chemin)
 {
     return passe("suppression", relatif(chemin)) ? reel.supprimer(chemin) : -1;
 }
 
-int SystemeFichiersEnPanne::renommer(const std::string& de, const std::string& vers)
+int AppelsEnPanne::renommer(const std::string& de, const std::string& vers)
 {
     return passe("renommage", relatif(de) + " " + relatif(vers)) ? reel.renommer(de, vers) : -1;
 }

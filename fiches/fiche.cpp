@@ -28,17 +28,7 @@ std::string texteFiche(const Joueur& joueur) { return texteFiche(ficheDuJoueur(j
 std::string nomFichierFiche(const std::string& nomTape)
 {
     const std::string suffixe = ".pdf";
-    constexpr std::size_t NOM_FICHIER_MAX = 255;  // bytes, on the usual file systems
-    std::string fichier;
-    for (std::size_t i = 0; i < nomTape.size();) {
-        // A byte that starts no UTF-8 character counts alone.
-        const std::size_t n = std::max<std::size_t>(longueurCaractereUtf8(nomTape, i), 1);
-        if (fichier.size() + n + suffixe.size() > NOM_FICHIER_MAX) {
-            break;
-        }
-        fichier.append(nomTape, i, n);
-        i += n;
-    }
+    std::string fichier = debutQuiTient(nomTape, NOM_FICHIER_MAX - suffixe.size());
     for (char& c : fichier) {
         if (c == '/' || c == '\0') {
             c = '_';
@@ -49,4 +39,17 @@ std::string nomFichierFiche(const std::string& nomTape)
         fichier.replace(0, fichier.empty() ? 0 : 1, "_");
     }
     return fichier + suffixe;
+}
+
+std::string debutQuiTient(const std::string& nom, std::size_t place)
+{
+    std::size_t fin = 0;
+    while (fin < nom.size()) {
+        const std::size_t n = std::max<std::size_t>(longueurCaractereUtf8(nom, fin), 1);
+        if (fin + n > place) {
+            break;
+        }
+        fin += n;
+    }
+    return nom.substr(0, fin);
 }
