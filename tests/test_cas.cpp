@@ -19,6 +19,7 @@
 #include "des.h"
 #include "dessin_fiches.h"
 #include "encodage.h"
+#include "fiche.h"
 #include "outils.h"
 #include "programme.h"
 
@@ -36,6 +37,10 @@ const Imprimeur IMPRIMEUR = {dessinerFiches, 1700000000};  // the PDF library li
 const std::string SORTIE_PDF = "-";                        // pages/-.txt: a PDF on standard output
 
 using Arbre = std::map<std::string, std::string>;
+
+// The name under which pages/ keeps the text of the PDF `nom`: its name itself,
+// cut so that the file, "<name>.txt", still fits in a file name.
+std::string clePage(const std::string& nom) { return debutQuiTient(nom, NOM_FICHIER_MAX - 4); }
 
 std::string lireSiPresent(const fs::path& nom, const std::string& defaut = "")
 {
@@ -361,7 +366,7 @@ TEST(Cas, SortieStatutFichesEtPdf)
     for (const auto& [nom, pdf] : pdfs) {
         fiches.erase(nom);
         avant.erase(nom);
-        pages[nom] = texteDesPages(pdf);
+        pages[clePage(nom)] = texteDesPages(pdf);
     }
     const char* regeneration = std::getenv("VESPERINE_REGENERER");
     if (regeneration != nullptr && std::string(regeneration) == "1") {

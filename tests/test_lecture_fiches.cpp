@@ -141,6 +141,18 @@ TEST(Impression, LeModuleDessineCommeLaBibliotheque)
     }
 }
 
+// A PDF replaced keeps who may read it: a private one stays private.
+TEST(Impression, UnPdfRemplaceGardeSesDroits)
+{
+    const DossierTemporaire dossier;
+    const fs::path pdf = dossier.chemin() / "Kael-imprimable.pdf";
+    ecrireFichier(pdf, "%PDF-1.4 ancien\n");
+    fs::permissions(pdf, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(stockageReel().remplacerPdf(pdf.string(), "%PDF-1.4 nouveau\n").has_value());
+    EXPECT_EQ(lireFichier(pdf), "%PDF-1.4 nouveau\n");
+    EXPECT_EQ(fs::status(pdf).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST(Impression, PasPlusDeMillePages)
 {
     const std::vector<Fiche> fiches(PAGES_MAX / 4 + 1, ficheComplete());  // four pages each
