@@ -57,7 +57,7 @@ DessinFiches chargerModuleDessin(const std::string& chemin, const std::string& s
         return nullptr;
     }
     const auto version = symbole<SignatureDessin>(charge, POINT_SIGNATURE_DESSIN);
-    const DessinFiches dessin = symbole<DessinFiches>(charge, POINT_ENTREE_DESSIN);
+    const auto dessin = symbole<DessinFiches>(charge, POINT_ENTREE_DESSIN);
     if (version == nullptr || dessin == nullptr || signature != version()) {
         raison = module + " : il vient d'une autre version du programme (" +
                  (version == nullptr ? std::string("inconnue") : std::string(version())) + ", et non " + signature +
