@@ -30,25 +30,32 @@ struct CasOptions {
     std::string erreurs;
 };
 
-// The exit status; or what runs: the dialogue, how its dice are seeded and
-// whether it prints; or the print, its output and its files.
+// The exit status; or what runs: the dialogue or the characters drawn, how
+// their dice are seeded, whether they print, what is fixed and the names; or
+// the print, its output and its files.
 std::string issue(const LigneDeCommande& l)
 {
     if (l.terminer) {
         return std::to_string(l.statut);
     }
-    std::string quoi = l.imprimer ? "imprimer" : "dialogue";
+    std::string quoi = l.imprimer ? "imprimer" : l.hasard ? "hasard" : "dialogue";
     if (l.avecGraine) {
         quoi += " graine " + std::to_string(l.graine);
     }
     if (l.imprimable) {
         quoi += " imprimable";
     }
+    if (l.monde != 0) {
+        quoi += " monde " + std::to_string(l.monde);
+    }
+    if (l.carriere != 0) {
+        quoi += " carriere " + std::to_string(l.carriere);
+    }
     if (l.sortie) {
         quoi += " -o " + *l.sortie;
     }
-    for (const std::string& fiche : l.fiches) {
-        quoi += " " + fiche;
+    for (const std::string& mot : l.hasard ? l.noms : l.fiches) {
+        quoi += " " + mot;
     }
     return quoi;
 }
