@@ -45,12 +45,8 @@ std::string issue(const LigneDeCommande& l)
     if (l.imprimable) {
         quoi += " imprimable";
     }
-    if (l.monde != 0) {
-        quoi += " monde " + std::to_string(l.monde);
-    }
-    if (l.carriere != 0) {
-        quoi += " carriere " + std::to_string(l.carriere);
-    }
+    quoi += l.monde != 0 ? " monde " + std::to_string(l.monde) : "";
+    quoi += l.carriere != 0 ? " carriere " + std::to_string(l.carriere) : "";
     if (l.sortie) {
         quoi += " -o " + *l.sortie;
     }
