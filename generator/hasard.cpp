@@ -94,7 +94,7 @@ int creerAuHasard(const LigneDeCommande& ligne, std::ostream& sortie, std::ostre
     Neant neant;
     std::ostream ecran(&neant);
     int statut = 0;
-    for (const std::string& nom : ligne.noms) {
+    for (const char* nom : ligne.noms) {
         std::istringstream entree(texteReponses(tirerReponses(generateur, ligne.monde, ligne.carriere), nom));
         Createur createur(entree, ecran, erreurs, ".", systeme);
         bool enregistre = false;

@@ -128,10 +128,12 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
     LigneDeCommande ligne;
     std::string demande;  // --help, -h or --version, the first one given
     bool finDesOptions = false;
+    std::vector<const char*> arguments;  // only --imprimer and --hasard take them
+    arguments.reserve(static_cast<std::size_t>(argc));
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (finDesOptions || argument.empty() || argument[0] != '-') {
-            ligne.fiches.push_back(argument);  // an argument: only --imprimer and --hasard take them
+            arguments.push_back(argv[i]);
         } else if (argument == "--") {
             finDesOptions = true;
         } else if (argument == "--help" || argument == "-h" || argument == "--version") {
@@ -177,8 +179,8 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
             return erreur(erreurs, "option inconnue « " + argument + " »");
         }
     }
-    if (!ligne.imprimer && !ligne.hasard && !ligne.fiches.empty()) {
-        return erreur(erreurs, "argument inattendu « " + ligne.fiches.front() + " »");
+    if (!ligne.imprimer && !ligne.hasard && !arguments.empty()) {
+        return erreur(erreurs, std::string("argument inattendu « ") + arguments.front() + " »");
     }
     if (!ligne.imprimer && ligne.sortie) {
         return erreur(erreurs, "l'option -o ne va qu'avec --imprimer");
@@ -191,19 +193,20 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
         const char* autre = ligne.hasard ? "--hasard" : ligne.avecGraine ? "--graine" : "--imprimable";
         return erreur(erreurs, std::string("--imprimer ne va pas avec ") + autre);
     }
-    if (ligne.hasard && ligne.fiches.empty() && demande.empty()) {
+    if (ligne.hasard && arguments.empty() && demande.empty()) {
         return erreur(erreurs, "--hasard attend au moins un nom de personnage");
     }
-    for (const std::string& nom : ligne.fiches) {
+    for (const char* nom : arguments) {
         if (ligne.hasard && !estUnMot(nom)) {
-            return erreur(erreurs, "nom refusé « " + nom + " » : un nom de personnage est un seul mot de 1 à " +
+            return erreur(erreurs, std::string("nom refusé « ") + nom +
+                                       " » : un nom de personnage est un seul mot de 1 à " +
                                        std::to_string(Console::MOT_MAX) + " octets, sans blanc");
         }
     }
-    if (ligne.imprimer && ligne.fiches.empty() && demande.empty()) {
+    if (ligne.imprimer && arguments.empty() && demande.empty()) {
         return erreur(erreurs, "--imprimer attend au moins un fichier de fiches");
     }
-    if (ligne.sortie && ligne.fiches.size() > 1) {
+    if (ligne.sortie && arguments.size() > 1) {
         return erreur(erreurs, "l'option -o ne va qu'avec un seul fichier de fiches");
     }
     if (demande == "--version") {
@@ -213,7 +216,9 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
         return repondre(std::string(LIGNE_USAGE) + AIDE, "l'aide", sortie, erreurs);
     }
     if (ligne.hasard) {
-        ligne.noms.swap(ligne.fiches);
+        ligne.noms = std::move(arguments);
+    } else {
+        ligne.fiches.assign(arguments.begin(), arguments.end());
     }
     return ligne;
 }

@@ -25,10 +25,11 @@ struct LigneDeCommande {
     std::vector<std::string> fiches;
     std::optional<std::string> sortie;
     // --hasard NOM...: no dialogue; a character drawn at random for each name of
-    // `noms`, of the homeworld `monde` and the career `carriere` when not 0 (their
-    // menu numbers, from --monde N and --carriere N), else drawn too.
+    // `noms` (pointers into argv: the names cost no copy, however many), of the
+    // homeworld `monde` and the career `carriere` when not 0 (their menu numbers,
+    // from --monde N and --carriere N), else drawn too.
     bool hasard = false;
-    std::vector<std::string> noms;
+    std::vector<const char*> noms;
     int monde = 0;
     int carriere = 0;
 };
@@ -46,7 +47,7 @@ struct LigneDeCommande {
 // first of them given; when `sortie` does not take it all, a French message on
 // `erreurs` says so. Without options nothing is written and the dialogue runs
 // with the real dice.
-// REQUIRES: argv[0] to argv[argc - 1] are C strings.
+// REQUIRES: argv[0] to argv[argc - 1] are C strings, alive as long as the answer.
 LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ostream& sortie, std::ostream& erreurs);
 
 #endif

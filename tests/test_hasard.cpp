@@ -45,7 +45,7 @@ TEST(Hasard, ChaqueTirageEstUnPersonnageDuDialogue)
         SourceGraine des(ligne.graine);
         const SourceDesTemporaire garde(des);
         std::mt19937 generateur = generateurReponses(ligne.graine);
-        for (const std::string& nom : ligne.noms) {
+        for (const char* nom : ligne.noms) {
             const ReponsesTirees r = tirerReponses(generateur, 0, 0);
             std::istringstream entree(texteReponses(r, nom));
             EXPECT_EQ(Createur(entree, sortie, erreurs, dialogue.chemin().string()).executer(), 0);

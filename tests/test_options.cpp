@@ -10,11 +10,13 @@
 
 namespace {
 
-// The command line "vesperine " + `arguments`, split at blanks, read as main reads it.
+// The command line "vesperine " + `arguments`, split at blanks, read as main
+// reads it; the words are kept until the next call (the names point into them).
 LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs)
 {
     std::istringstream mots("vesperine " + arguments);
-    const std::vector<std::string> texte{std::istream_iterator<std::string>(mots), {}};
+    static std::vector<std::string> texte;
+    texte.assign(std::istream_iterator<std::string>(mots), {});
     std::vector<const char*> argv;
     for (const std::string& a : texte) {
         argv.push_back(a.c_str());
@@ -50,8 +52,11 @@ std::string issue(const LigneDeCommande& l)
     if (l.sortie) {
         quoi += " -o " + *l.sortie;
     }
-    for (const std::string& mot : l.hasard ? l.noms : l.fiches) {
-        quoi += " " + mot;
+    for (const std::string& fiche : l.fiches) {
+        quoi += " " + fiche;
+    }
+    for (const char* nom : l.noms) {
+        quoi += std::string(" ") + nom;
     }
     return quoi;
 }
