@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include "console.h"
@@ -166,8 +167,10 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
             }
             std::uint32_t nombre = 0;
             if (!lireNombre(valeur, *o, nombre)) {
-                return erreur(erreurs, nom + " attend un nombre entier de " + std::to_string(o->min) + " à " +
-                                           std::to_string(o->max) + ", pas « " + valeur + " »");
+                std::ostringstream message;
+                message << nom << " attend un nombre entier de " << o->min << " à " << o->max << ", pas « " << valeur
+                        << " »";
+                return erreur(erreurs, message.str());
             }
             if (o == &GRAINE) {
                 ligne.graine = nombre;
