@@ -17,6 +17,9 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
+// An answer to a number question, from its smallest to its largest.
+int tirerDans(std::mt19937& generateur, Bornes bornes) { return tirerEntre(generateur, bornes.min, bornes.max); }
+
 }  // namespace
 
 int tirerEntre(std::mt19937& generateur, int min, int max)
@@ -32,13 +35,6 @@ int tirerEntre(std::mt19937& generateur, int min, int max)
     }
     return static_cast<int>(static_cast<std::int64_t>(min) + static_cast<std::int64_t>(sortie % etendue));
 }
-
-namespace {
-
-// An answer to a number question, from its smallest to its largest.
-int tirerDans(std::mt19937& generateur, Bornes bornes) { return tirerEntre(generateur, bornes.min, bornes.max); }
-
-}  // namespace
 
 ReponsesTirees tirerReponses(std::mt19937& generateur, int mondeFixe, int carriereFixe)
 {
