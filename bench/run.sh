@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# vesperine's benchmark: three figures beside their targets, each a median.
+# vesperine's benchmark: four figures beside their targets, each a median.
 #   (a) start-up to the first prompt, against bench/minimal.cpp built alike:
 #       hyperfine, RUNS (1100) runs of each in 11 rounds alternating the order;
 #   (b) peak memory (GNU time's max RSS, no address randomisation), against it:
 #       11 runs, vesperine making and saving tests/transcripts/graine_2026;
 #   (c) the dialogue's own CPU time for a whole pass, in process, fixed dice:
-#       bench_dialogue.cpp (Google Benchmark), 5 repetitions.
+#       bench_dialogue.cpp (Google Benchmark), 5 repetitions;
+#   (d) characters drawn at random: --hasard --graine 2026 with NOMS (1000)
+#       names, its wall time and its max RSS beside the dialogue's of (b):
+#       3 runs, each saving every sheet.
 #   bench/run.sh [build directory]          (default: build-bench/ in the sources)
 # A configured directory is rebuilt from its own sources, so another checkout's
 # build is measured alike. Needs libbenchmark-dev, hyperfine and time. Exit
@@ -15,6 +18,7 @@ set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=$(realpath -m "${1:-$racine/build-bench}")
 runs=${RUNS:-1100}
+noms=${NOMS:-1000}
 graine=$racine/tests/transcripts/graine_2026
 temp=$(mktemp -d)
 trap 'rm -rf "$temp"' EXIT
@@ -73,6 +77,25 @@ if [ "${unite:-}" != us ] || grep -q 'ERROR OCCURRED' "$temp/log"; then
     cat "$temp/log" >&2 && erreur "no median CPU time in microseconds from the dialogue benchmark"
 fi
 
+# (d) Wall time in seconds and max RSS in KiB of one batch, in a directory of
+# its own emptied after each run; every name must have its sheet. A build that
+# has no --hasard (an older checkout's) shows no figure.
+d=(- - -)
+if "$vesperine" --hasard --help >/dev/null 2>&1; then
+    echo "(d) --hasard with $noms names, 3 runs ..."
+    mkdir "$temp/lot"
+    mapfile -t liste < <(seq -f 'N%g' "$noms")
+    for _ in 1 2 3; do
+        if ! (cd "$temp/lot" && "${fixe[@]}" /usr/bin/time -f '%e %M' -o ../rss \
+            "$vesperine" --hasard --graine 2026 "${liste[@]}" >/dev/null 2>&1) || [ "$(ls "$temp/lot" | wc -l)" -ne "$noms" ]; then
+            erreur "--hasard with $noms names failed or did not save every sheet"
+        fi
+        rm -f "$temp/lot"/* && tail -n 1 "$temp/rss" >>"$temp/d"
+    done
+    d=("$(cut -d ' ' -f 1 "$temp/d" | mediane)" "$(cut -d ' ' -f 2 "$temp/d" | mediane)")
+    d[2]=$(awk "BEGIN { printf \"%.3f\", ${d[1]} / ${b[0]} }")
+fi
+
 ligne() { printf '%-38s %10s %10s %6s %7s  %s\n' "$@"; }
 verdict() { awk "BEGIN { print ($1) ? \"PASS\" : \"FAIL\" }"; }
 type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$construction/CMakeCache.txt")
@@ -82,3 +105,10 @@ ligne figure vesperine minimal ratio target verdict
 ligne "(a) start-up to first prompt (ms)" "${a[1]}" "${a[2]}" "${a[3]}" "<= 1.5" "$(verdict "${a[3]} <= 1.5")"
 ligne "(b) peak memory, max RSS (KiB)" "${b[0]}" "${b[1]}" "${b[2]}" "<= 1.2" "$(verdict "${b[2]} <= 1.2")"
 ligne "(c) dialogue CPU time, one pass (us)" "$c" - - "< 1000" "$(verdict "$c < 1000")"
+cible=$(awk "BEGIN { print $noms / 100 }")  # 10 ms a character, its save synced included
+if [ "${d[0]}" = - ]; then
+    ligne "(d) --hasard: not in this build" - - - - -
+else
+    ligne "(d) --hasard, $noms names: time (s)" "${d[0]}" - - "< $cible" "$(verdict "${d[0]} < $cible")"
+    ligne "(d) --hasard, $noms names: RSS/(b) (KiB)" "${d[1]}" "${b[0]}" "${d[2]}" "<= 1.2" "$(verdict "${d[2]} <= 1.2")"
+fi

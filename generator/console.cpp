@@ -1,5 +1,6 @@
 #include "console.h"
 
+#include <algorithm>
 #include <climits>
 #include <system_error>
 
@@ -123,4 +124,9 @@ std::optional<int> nombreEntier(const std::string& mot)
         }
     }
     return static_cast<int>(negatif ? -valeur : valeur);
+}
+
+bool estUnMot(const std::string& texte)
+{
+    return !texte.empty() && texte.size() <= Console::MOT_MAX && std::none_of(texte.begin(), texte.end(), blanc);
 }

@@ -60,4 +60,8 @@ private:
 // range of int: "010" is 10, "+1" is 1; "2x" or "99999999999" is none.
 std::optional<int> nombreEntier(const std::string& mot);
 
+// True when the console reads `texte` back whole as one word: 1 to
+// Console::MOT_MAX bytes, no blank. A name is typed as it is only then.
+bool estUnMot(const std::string& texte);
+
 #endif

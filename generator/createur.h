@@ -45,6 +45,19 @@ public:
     // `sortieErreurs`, or when what follows a save failed (the sheet is saved).
     int executer();
 
+    // The answers the dialogue compares `choix` with, for the steps and for whoever
+    // answers in the player's place (hasard.h). A two-way question: "1)Confirmer",
+    // or the step again ("2)Retour", "2)Retirer les caractéristiques", "2)Relancer").
+    static constexpr int CONFIRMER = 1;
+    static constexpr int REPETER = 2;
+    // A career's option pick: "1)..." keeps the first alternative, "2)..." the second.
+    static constexpr int PREMIERE_ALTERNATIVE = 1;
+    static constexpr int SECONDE_ALTERNATIVE = 2;
+    // The end menu: "1)Quitter et enregistrer personnage", "2)Recommencer personnage", "3)Quitter".
+    static constexpr int ENREGISTRER = 1;
+    static constexpr int RECOMMENCER = 2;
+    static constexpr int QUITTER = 3;
+
 private:
     // The steps of one pass, in this order; each answers false when the input
     // ends before it is done, and true once the user has confirmed it. What a
@@ -96,17 +109,6 @@ private:
     // confirm or repeat, option picks, profile menus, end menu. One variable for
     // all, never reset: after the end menu, RECOMMENCER starts a new pass.
     int choix = 0;
-    // What `choix` is compared with. A two-way question: "1)Confirmer", or the
-    // step again ("2)Retour", "2)Retirer les caractéristiques", "2)Relancer").
-    static constexpr int CONFIRMER = 1;
-    static constexpr int REPETER = 2;
-    // A career's option pick: "1)..." keeps the first alternative, "2)..." the second.
-    static constexpr int PREMIERE_ALTERNATIVE = 1;
-    static constexpr int SECONDE_ALTERNATIVE = 2;
-    // The end menu: "1)Quitter et enregistrer personnage", "2)Recommencer personnage", "3)Quitter".
-    static constexpr int ENREGISTRER = 1;
-    static constexpr int RECOMMENCER = 2;
-    static constexpr int QUITTER = 3;
 };
 
 // A program text, written in UTF-8 here, as the Windows-1252 the dialogue writes.

@@ -3,6 +3,7 @@
 
 #include "createur.h"
 #include "noms_affiches.h"
+#include "questions.h"
 #include "table.h"
 
 // One option pick of a career: both alternatives were granted by the career,
@@ -102,6 +103,11 @@ static_assert(clesEnOrdre(OPTIONS), "row i carries key i");
 }  // namespace
 
 const char* nomCarriereAffiche(carriere c) { return nomIndexe(NOMS_CARRIERES, c, ""); }
+
+std::size_t nombreOptionsCarriere(carriere c)
+{
+    return dansIntervalle(c, NB_CARRIERES) ? OPTIONS[c].options.size() : 0;
+}
 
 bool Createur::etapeCarriere()
 {

@@ -2,11 +2,13 @@
 
 #include "catalogue.h"
 #include "createur.h"
+#include "questions.h"
 
 namespace {
 
 // The texts the profile keeps for "1)Masculin" and "2)Feminin".
 const char* const SEXES[] = {"Masculin", "Féminin"};
+static_assert(std::size(SEXES) == NB_SEXES, "one text per answer");
 
 }  // namespace
 
@@ -55,7 +57,7 @@ bool Createur::questionnaire(Profil& reponses)
 
     ecran << std::endl << std::endl << "Sexe:" << std::endl << std::endl;
     ecran << "1)Masculin" << std::endl << "2)Feminin" << std::endl << std::endl << "Choix:";
-    if (!repondre(choix, 1, static_cast<int>(std::size(SEXES)))) {
+    if (!repondre(choix, 1, NB_SEXES)) {
         return false;
     }
     reponses.setSexe(texte(SEXES[choix - 1]));
@@ -76,15 +78,15 @@ bool Createur::questionnaire(Profil& reponses)
     int taille = 0;
     int poid = 0;
     ecran << std::endl << std::endl << "Age:";
-    if (!repondre(age, 17, 70)) {
+    if (!repondre(age, BORNES_AGE.min, BORNES_AGE.max)) {
         return false;
     }
     ecran << std::endl << std::endl << "Taille(en cm):";
-    if (!repondre(taille, 155, 210)) {
+    if (!repondre(taille, BORNES_TAILLE.min, BORNES_TAILLE.max)) {
         return false;
     }
     ecran << std::endl << std::endl << "Poid(en kg):";
-    if (!repondre(poid, 45, 120)) {
+    if (!repondre(poid, BORNES_POIDS.min, BORNES_POIDS.max)) {
         return false;
     }
     reponses.setAge(static_cast<unsigned int>(age));

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "createur.h"
+#include "hasard.h"
 #include "options.h"
 #include "source_graine.h"
 
@@ -15,6 +16,9 @@ int programme(int argc, const char* const argv[], std::istream& entree, std::ost
     }
     if (ligne.imprimer) {
         return commandeImprimer(ligne.fiches, ligne.sortie, sortie, erreurs, stockage, imprimeur);
+    }
+    if (ligne.hasard) {
+        return creerAuHasard(ligne, sortie, erreurs, stockage, imprimeur);
     }
     std::optional<SourceGraine> graine;
     std::optional<SourceDesTemporaire> desSemes;

@@ -55,6 +55,23 @@ TEST(Executable, UnePasseAvecLesVraisDes)
     }
 }
 
+// Characters drawn without --graine: the seed drawn is the first line, and given
+// back with --graine it makes the same batch (no die waits: two batches of two).
+TEST(Executable, LaGraineTireeRefaitLeMemeLot)
+{
+    const DossierTemporaire tiree;
+    const DossierTemporaire donnee;
+    EXPECT_EQ(executer(tiree.chemin(), "\"$V\" --hasard Kael Dax > ecran 2> erreurs"), 0);
+    const std::string ecran = lireFichier(tiree.chemin() / "ecran");
+    const std::string ligne = ecran.substr(0, ecran.find('\n') + 1);
+    ASSERT_EQ(ligne.rfind("Graine : ", 0), 0U) << ecran;
+    const std::string graine = ligne.substr(9, ligne.size() - 10);
+    EXPECT_EQ(executer(donnee.chemin(), "\"$V\" --hasard --graine " + graine + " Kael Dax > ecran 2> erreurs"), 0);
+    std::map<std::string, std::string> refait = releverDossier(donnee.chemin());
+    refait["ecran"] = ligne + refait["ecran"];
+    EXPECT_EQ(releverDossier(tiree.chemin()), refait);
+}
+
 // What the real standard streams may hold at their edges: the version on a
 // seeded line, the help or the version that cannot be written whole is an error,
 // and so is a printed PDF that cannot be named; an input that cannot be read

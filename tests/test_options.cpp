@@ -10,11 +10,13 @@
 
 namespace {
 
-// The command line "vesperine " + `arguments`, split at blanks, read as main reads it.
+// The command line "vesperine " + `arguments`, split at blanks, read as main
+// reads it; the words are kept until the next call (the names point into them).
 LigneDeCommande lireArguments(const std::string& arguments, std::ostream& sortie, std::ostream& erreurs)
 {
     std::istringstream mots("vesperine " + arguments);
-    const std::vector<std::string> texte{std::istream_iterator<std::string>(mots), {}};
+    static std::vector<std::string> texte;
+    texte.assign(std::istream_iterator<std::string>(mots), {});
     std::vector<const char*> argv;
     for (const std::string& a : texte) {
         argv.push_back(a.c_str());
@@ -30,25 +32,31 @@ struct CasOptions {
     std::string erreurs;
 };
 
-// The exit status; or what runs: the dialogue, how its dice are seeded and
-// whether it prints; or the print, its output and its files.
+// The exit status; or what runs: the dialogue or the characters drawn, how
+// their dice are seeded, whether they print, what is fixed and the names; or
+// the print, its output and its files.
 std::string issue(const LigneDeCommande& l)
 {
     if (l.terminer) {
         return std::to_string(l.statut);
     }
-    std::string quoi = l.imprimer ? "imprimer" : "dialogue";
+    std::string quoi = l.imprimer ? "imprimer" : l.hasard ? "hasard" : "dialogue";
     if (l.avecGraine) {
         quoi += " graine " + std::to_string(l.graine);
     }
     if (l.imprimable) {
         quoi += " imprimable";
     }
+    quoi += l.monde != 0 ? " monde " + std::to_string(l.monde) : "";
+    quoi += l.carriere != 0 ? " carriere " + std::to_string(l.carriere) : "";
     if (l.sortie) {
         quoi += " -o " + *l.sortie;
     }
     for (const std::string& fiche : l.fiches) {
         quoi += " " + fiche;
+    }
+    for (const char* nom : l.noms) {
+        quoi += std::string(" ") + nom;
     }
     return quoi;
 }
