@@ -38,4 +38,8 @@ TEST(Encodage, Windows1252DesNoms)
     // The five bytes Windows-1252 leaves undefined become the control characters of the same number.
     EXPECT_EQ(versUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
     EXPECT_EQ(versWindows1252("\xC2\x81\xC2\x9D"), "\x81\x9D");
+    // The last code point is a character; one past it and a surrogate are none.
+    EXPECT_EQ(longueurCaractereUtf8("\xF4\x8F\xBF\xBF", 0), 4U);
+    EXPECT_EQ(longueurCaractereUtf8("\xF4\x90\x80\x80", 0), 0U);
+    EXPECT_EQ(longueurCaractereUtf8("\xED\xA0\x80", 0), 0U);
 }
