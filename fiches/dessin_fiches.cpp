@@ -443,8 +443,8 @@ bool Document::enregistrer(std::string& pdf, std::string& raison)
         // Memory is short when the library says so, or when the compression
         // under it does (its error, with the library's allocation failure as detail).
         const bool memoire = erreur.code == HPDF_FAILD_TO_ALLOC_MEM || erreur.detail == HPDF_FAILD_TO_ALLOC_MEM;
-        raison = memoire ? std::string("mémoire insuffisante")
-                                                        : std::string("la bibliothèque PDF a échoué (") + code + ")";
+        raison =
+            memoire ? std::string("mémoire insuffisante") : std::string("la bibliothèque PDF a échoué (") + code + ")";
         pdf.clear();
         return false;
     }

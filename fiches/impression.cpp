@@ -71,8 +71,7 @@ std::string nomImprimable(const std::string& fiche)
 {
     const std::string pdf = ".pdf";
     const std::string suffixe = "-imprimable.pdf";
-    const bool finPdf =
-        fiche.size() >= pdf.size() && fiche.compare(fiche.size() - pdf.size(), pdf.size(), pdf) == 0;
+    const bool finPdf = fiche.size() >= pdf.size() && fiche.compare(fiche.size() - pdf.size(), pdf.size(), pdf) == 0;
     const std::string base = fiche.substr(0, fiche.size() - (finPdf ? pdf.size() : 0));
     const std::size_t debut = base.rfind('/') + 1;  // npos + 1 is 0
     return base.substr(0, debut) + debutQuiTient(base.substr(debut), NOM_FICHIER_MAX - suffixe.size()) + suffixe;

@@ -8,7 +8,8 @@
 void Createur::resume()
 {
     // What the sheet holds, in the screen's own layout; a save writes this same view.
-    vue = ficheDuJoueur(joueur, texte(nomMondeAffiche(joueur.getMonde())), texte(nomCarriereAffiche(joueur.getCarriere())));
+    vue = ficheDuJoueur(joueur, texte(nomMondeAffiche(joueur.getMonde())),
+                        texte(nomCarriereAffiche(joueur.getCarriere())));
     const Fiche& f = vue;
     joueur.profil.Afficher(ecran);
     ecran << std::endl << std::endl;

@@ -71,8 +71,8 @@ std::string enFrancais(const Echec& echec)
     case Echec::Suite::AUCUNE:
         break;
     case Echec::Suite::DEBUT_NON_RETIRE:
-        return enFrancais(echec.raison) + " ; le début de fiche écrit n'a pas pu être retiré : " +
-               enFrancais(echec.raisonSuite);
+        return enFrancais(echec.raison) +
+               " ; le début de fiche écrit n'a pas pu être retiré : " + enFrancais(echec.raisonSuite);
     case Echec::Suite::TEMPORAIRE_RESTE:
         return enFrancais(echec.raison) + " ; le fichier temporaire « " + echec.temporaire +
                " » n'a pas pu être supprimé : " + enFrancais(echec.raisonSuite);

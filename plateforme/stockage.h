@@ -16,30 +16,30 @@
 // Why an operation failed: what stood at the name, or what the system answered.
 enum class Cause {
     // What stands at the name.
-    ABSENT,              // nothing has that name
-    DOSSIER_ABSENT,      // the directory that would hold it does not exist
-    PAS_UN_DOSSIER,      // a component of the path is not a directory
-    LIEN,                // a symbolic link (or another system's reparse point): never followed
-    DOSSIER,             // a directory
-    PAS_ORDINAIRE,       // a FIFO, a device, a socket: not a file on disk
-    UN_PDF,              // a save onto a file that begins with "%PDF-": no sheet does
-    PAS_UN_PDF,          // a print over a file that does not begin with "%PDF-"
-    NOM_INSTABLE,        // the name led to another file at every try
+    ABSENT,                // nothing has that name
+    DOSSIER_ABSENT,        // the directory that would hold it does not exist
+    PAS_UN_DOSSIER,        // a component of the path is not a directory
+    LIEN,                  // a symbolic link (or another system's reparse point): never followed
+    DOSSIER,               // a directory
+    PAS_ORDINAIRE,         // a FIFO, a device, a socket: not a file on disk
+    UN_PDF,                // a save onto a file that begins with "%PDF-": no sheet does
+    PAS_UN_PDF,            // a print over a file that does not begin with "%PDF-"
+    NOM_INSTABLE,          // the name led to another file at every try
     IMPRESSIONS_EN_COURS,  // every temporary name of this PDF is held by a print under way
     // What the system answered.
     PLUS_DE_PLACE,
     QUOTA,
-    TROP_GROS,           // past the file-size limit, or the system's largest file
-    LECTURE_SEULE,       // a read-only file system
+    TROP_GROS,      // past the file-size limit, or the system's largest file
+    LECTURE_SEULE,  // a read-only file system
     PERMISSION,
-    ENTREE_SORTIE,       // an input/output error of the device
+    ENTREE_SORTIE,  // an input/output error of the device
     MEMOIRE,
     NOM_TROP_LONG,
-    VERROU_IMPOSSIBLE,   // no lock can be had on this file system
-    TROP_DE_FICHIERS,    // too many files open, in the process or the system
-    OCCUPE,              // the file is busy: in use by the system or another program
-    FERME,               // the stream or descriptor is closed or unusable
-    AUTRE,               // any other code: the system's own text is kept
+    VERROU_IMPOSSIBLE,  // no lock can be had on this file system
+    TROP_DE_FICHIERS,   // too many files open, in the process or the system
+    OCCUPE,             // the file is busy: in use by the system or another program
+    FERME,              // the stream or descriptor is closed or unusable
+    AUTRE,              // any other code: the system's own text is kept
 };
 
 // A cause, and for AUTRE the system's own words for its code (in the user's language where it has one).

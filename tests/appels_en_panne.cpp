@@ -18,9 +18,10 @@ const std::map<std::string, int> EFFETS = {
 
 const std::set<std::string> AUTRES_PROGRAMMES = {"lien", "supprime", "remplace"};
 
-const char* const OPERATIONS = "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
-                               "synchronisation synchronisation_dossier troncature changement_mode fermeture fermeture_dossier "
-                               "suppression lecture renommage";
+const char* const OPERATIONS =
+    "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
+    "synchronisation synchronisation_dossier troncature changement_mode fermeture fermeture_dossier "
+    "suppression lecture renommage";
 
 }  // namespace
 
@@ -69,7 +70,7 @@ void AppelsEnPanne::avant(const std::string& operation, int numero, std::functio
 }
 
 bool AppelsEnPanne::passe(const std::string& operation, const std::string& cible, bool* courte,
-                                   const std::string& chemin)
+                          const std::string& chemin)
 {
     lignes += operation + " " + cible + "\n";
     const int numero = ++appels.at(operation);
@@ -151,10 +152,7 @@ int AppelsEnPanne::ouvrirDossier(const std::string& chemin)
     return fd;
 }
 
-int AppelsEnPanne::etat(int fd, struct stat& resultat)
-{
-    return passe("etat", nom(fd)) ? reel.etat(fd, resultat) : -1;
-}
+int AppelsEnPanne::etat(int fd, struct stat& resultat) { return passe("etat", nom(fd)) ? reel.etat(fd, resultat) : -1; }
 
 int AppelsEnPanne::verrouiller(int fd, bool attendre)
 {

@@ -81,8 +81,8 @@ TEST(Executable, BordsDeLaLigneDeCommandeEtEntreeIllisible)
 {
     const std::string interrompue = " ; création interrompue, aucune fiche enregistrée.\n";
     const std::string menuMonde = lireFichier(TRANSCRIPTS + "/fin_entree_menu_monde/sortie.txt");
-    const std::string annonce =
-        "vesperine : la fiche à imprimer « K-imprimable.pdf » est écrite, mais la sortie standard refuse de la nommer : ";
+    const std::string annonce = "vesperine : la fiche à imprimer « K-imprimable.pdf » est écrite, mais la sortie "
+                                "standard refuse de la nommer : ";
     struct Cas {
         const char* commande;  // arguments and redirections
         int statut;

@@ -13,8 +13,8 @@
 #include <thread>
 #include <unistd.h>
 
-#include "fiche.h"
 #include "appels_en_panne.h"
+#include "fiche.h"
 #include "outils.h"
 #include "raisons.h"
 
@@ -102,8 +102,8 @@ TEST(EchecEnregistrement, SignalRemisApresUneFicheEntiereOuAucune)
 // `operation`, save B of sheet "b" starts on a thread with its faults `panneB`.
 // A goes on once B waits for the lock or has noted its size and begun to write;
 // B then writes only after A has ended. Both answers come back.
-std::pair<std::optional<Echec>, std::optional<Echec>>
-croiser(const fs::path& fichier, const char* panneA, const char* operation, int numero, const char* panneB)
+std::pair<std::optional<Echec>, std::optional<Echec>> croiser(const fs::path& fichier, const char* panneA,
+                                                              const char* operation, int numero, const char* panneB)
 {
     const auto taille = std::signal(SIGXFSZ, SIG_IGN);  // both saves change it, in their own order
     AppelsEnPanne systemeA(panneA);

@@ -135,7 +135,8 @@ TEST(Impression, LeModuleDessineCommeLaBibliotheque)
         {VESPERINE_MODULE, autre},
     };
     for (const auto& [chemin, fin] : refus) {
-        const std::string signature = chemin == VESPERINE_MODULE ? "0.0.0-" + std::to_string(sizeof(Fiche)) : signatureDessin();
+        const std::string signature =
+            chemin == VESPERINE_MODULE ? "0.0.0-" + std::to_string(sizeof(Fiche)) : signatureDessin();
         EXPECT_EQ(chargerModuleDessin(chemin, signature, raison), nullptr) << chemin;
         EXPECT_EQ(raison, "module d'impression « " + chemin + " »" + fin);
     }

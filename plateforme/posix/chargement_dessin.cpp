@@ -27,8 +27,7 @@ std::string dossierExecutable()
 }
 
 // The address of the symbol `nom` of `module`, as a function pointer of type T.
-template <typename T>
-T symbole(void* module, const char* nom)
+template <typename T> T symbole(void* module, const char* nom)
 {
     // POSIX gives a function's address as a void*: copied, not cast.
     void* adresse = dlsym(module, nom);

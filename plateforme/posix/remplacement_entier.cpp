@@ -71,8 +71,7 @@ bool nomMeneA(AppelsPosix& appels, const std::string& chemin, int fd)
 {
     struct stat nom = {};
     struct stat fichier = {};
-    return appels.examiner(chemin, nom) == 0 && appels.etat(fd, fichier) == 0 &&
-           identiteDe(nom) == identiteDe(fichier);
+    return appels.examiner(chemin, nom) == 0 && appels.etat(fd, fichier) == 0 && identiteDe(nom) == identiteDe(fichier);
 }
 
 // Removes the temporaries of this PDF that no writer holds any more: a print
@@ -98,13 +97,12 @@ void retirerAbandonnes(AppelsPosix& appels, const std::string& dossier, const st
 
 // A new temporary file for `nom` in `dossier`, opened for writing and locked;
 // its path in `temporaire`. -1 with the reason in `raison` on failure.
-int creerTemporaire(AppelsPosix& appels, const std::string& dossier, const std::string& nom,
-                    std::string& temporaire, Raison& raison)
+int creerTemporaire(AppelsPosix& appels, const std::string& dossier, const std::string& nom, std::string& temporaire,
+                    Raison& raison)
 {
     for (int rang = 0; rang < TEMPORAIRES; ++rang) {
         temporaire = nomTemporaire(dossier, nom, rang);
-        const int fd =
-            appels.ouvrir(temporaire, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+        const int fd = appels.ouvrir(temporaire, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd < 0 && errno == EEXIST) {
             continue;  // another print's
         }
