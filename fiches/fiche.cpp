@@ -25,18 +25,45 @@ std::string texteFiche(const Fiche& f)
 
 std::string texteFiche(const Joueur& joueur) { return texteFiche(ficheDuJoueur(joueur, "", "")); }
 
-std::string nomFichierFiche(const std::string& nomTape)
+namespace {
+
+// Whether Windows reserves the name `base` (the part before the first '.') for a device.
+bool estUnPeripherique(std::string base)
+{
+    for (char& c : base) {
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$") {
+        return true;
+    }
+    return base.size() == 4 && (base.rfind("COM", 0) == 0 || base.rfind("LPT", 0) == 0) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+bool interditSousWindows(char c)
+{
+    const std::string INTERDITS = "\\:*?\"<>|";
+    return static_cast<unsigned char>(c) < 0x20 || INTERDITS.find(c) != std::string::npos;
+}
+
+}  // namespace
+
+std::string nomFichierFiche(const std::string& nomTape, RegleNoms regle)
 {
     const std::string suffixe = ".pdf";
     std::string fichier = debutQuiTient(nomTape, NOM_FICHIER_MAX - suffixe.size());
     for (char& c : fichier) {
-        if (c == '/' || c == '\0') {
+        if (c == '/' || c == '\0' || (regle == RegleNoms::WINDOWS && interditSousWindows(c))) {
             c = '_';
         }
     }
     // No hidden file ("." would give "..pdf").
     if (fichier.empty() || fichier[0] == '.') {
         fichier.replace(0, fichier.empty() ? 0 : 1, "_");
+    }
+    const std::size_t point = std::min(fichier.find('.'), fichier.size());
+    if (regle == RegleNoms::WINDOWS && estUnPeripherique(fichier.substr(0, point))) {
+        fichier.insert(point, "_");
     }
     return fichier + suffixe;
 }

@@ -20,7 +20,19 @@ std::string texteFiche(const Joueur& joueur);
 // cut before a whole UTF-8 character (a byte that starts none counts alone) so
 // that the whole fits in 255 bytes. The result can only name a plain file of
 // the directory it is opened in.
-std::string nomFichierFiche(const std::string& nomTape);
+// Windows names the same files with more rules (RegleNoms::WINDOWS): each of
+// \ : * ? " < > | and each control byte is made '_' too (no path, drive or
+// stream can be named), and a name whose part before the first '.' is a
+// device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, CONIN$, CONOUT$, in
+// any case) gets a '_' after that part ("CON_.pdf"). The rule of the system
+// the program is built for is the default.
+enum class RegleNoms { POSIX, WINDOWS };
+#ifdef _WIN32
+constexpr RegleNoms REGLE_NOMS_SYSTEME = RegleNoms::WINDOWS;
+#else
+constexpr RegleNoms REGLE_NOMS_SYSTEME = RegleNoms::POSIX;
+#endif
+std::string nomFichierFiche(const std::string& nomTape, RegleNoms regle = REGLE_NOMS_SYSTEME);
 
 // The most bytes of a file name on the usual file systems.
 constexpr std::size_t NOM_FICHIER_MAX = 255;

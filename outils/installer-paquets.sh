@@ -4,10 +4,10 @@
 # nothing from standard input, so that answers piped into a command that starts
 # with it reach the program; apt's output goes to a log shown only on failure.
 #
-#   sh outils/installer-paquets.sh construction|tests|ci
+#   sh outils/installer-paquets.sh construction|tests|ci|windows
 set -eu
 
-usage="usage: installer-paquets.sh construction|tests|ci"
+usage="usage: installer-paquets.sh construction|tests|ci|windows"
 usage_voulu=${1:?$usage}
 liste="$(dirname "$0")/paquets.txt"
 
@@ -15,6 +15,7 @@ case $usage_voulu in
 construction) usages="construction" ;;
 tests) usages="construction tests" ;;
 ci) usages="construction tests ci" ;;
+windows) usages="windows" ;;
 *)
     echo "$usage" >&2
     exit 2

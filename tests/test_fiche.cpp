@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "appels_en_panne.h"
 #include "fiche.h"
@@ -28,6 +30,28 @@ TEST(NomFichierFiche, OctetsHorsUtf8EtNul)
 {
     EXPECT_EQ(nomFichierFiche(std::string(300, '\xFF')), std::string(251, '\xFF') + ".pdf");
     EXPECT_EQ(nomFichierFiche(std::string("a\0b", 3)), "a_b.pdf");
+}
+
+// Windows' rule, checked on every system: no path, drive, stream or device can
+// be named; on POSIX systems the same names are plain names.
+TEST(NomFichierFiche, RegleDeWindows)
+{
+    const std::vector<std::pair<std::string, std::string>> CAS = {{"a\\..\\..\\evasion", "a_.._.._evasion.pdf"},
+                                                                  {"Kael:flux", "Kael_flux.pdf"},
+                                                                  {"C:evasion", "C_evasion.pdf"},
+                                                                  {"x*?\"<>|\x01", "x_______.pdf"},
+                                                                  {"CON", "CON_.pdf"},
+                                                                  {"nul.txt", "nul_.txt.pdf"},
+                                                                  {"Com9", "Com9_.pdf"},
+                                                                  {"CONOUT$", "CONOUT$_.pdf"},
+                                                                  {"COM0", "COM0.pdf"},
+                                                                  {"Console", "Console.pdf"},
+                                                                  {"Zoé", "Zoé.pdf"}};
+    for (const auto& [nom, fichier] : CAS) {
+        EXPECT_EQ(nomFichierFiche(nom, RegleNoms::WINDOWS), fichier) << nom;
+    }
+    EXPECT_EQ(nomFichierFiche("a\\b:c", RegleNoms::POSIX), "a\\b:c.pdf");
+    EXPECT_EQ(nomFichierFiche("CON", RegleNoms::POSIX), "CON.pdf");
 }
 
 // Sheets of one length that tell who wrote them.

@@ -1,0 +1,166 @@
+#include "appels_windows.h"
+
+#include <vector>
+
+namespace {
+
+// A user's disk quota exceeded; older MinGW-w64 headers do not name it.
+constexpr DWORD QUOTA_DEPASSE = 1295;
+
+}  // namespace
+
+std::wstring cheminLarge(const std::string& chemin)
+{
+    std::wstring large;
+    if (!chemin.empty()) {
+        const int taille = MultiByteToWideChar(CP_UTF8, 0, chemin.data(), static_cast<int>(chemin.size()), nullptr, 0);
+        large.resize(static_cast<std::size_t>(taille > 0 ? taille : 0));
+        if (taille > 0) {
+            MultiByteToWideChar(CP_UTF8, 0, chemin.data(), static_cast<int>(chemin.size()), large.data(), taille);
+        }
+    }
+    for (wchar_t& c : large) {
+        c = c == L'/' ? L'\\' : c;
+    }
+    if (large.size() >= MAX_PATH - 12) {
+        // A long name: absolute, with the prefix that lifts the 260-character limit.
+        const DWORD besoin = GetFullPathNameW(large.c_str(), 0, nullptr, nullptr);
+        std::vector<wchar_t> complet(besoin + 1);
+        if (besoin > 0 && GetFullPathNameW(large.c_str(), besoin + 1, complet.data(), nullptr) > 0) {
+            large = std::wstring(L"\\\\?\\") + complet.data();
+        }
+    }
+    return large;
+}
+
+Raison raisonWindows(DWORD code)
+{
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+        return {Cause::ABSENT, {}};
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+        return {Cause::DOSSIER_ABSENT, {}};
+    case ERROR_DIRECTORY:
+        return {Cause::PAS_UN_DOSSIER, {}};
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return {Cause::PLUS_DE_PLACE, {}};
+    case QUOTA_DEPASSE:
+        return {Cause::QUOTA, {}};
+    case ERROR_FILE_TOO_LARGE:
+        return {Cause::TROP_GROS, {}};
+    case ERROR_WRITE_PROTECT:
+        return {Cause::LECTURE_SEULE, {}};
+    case ERROR_ACCESS_DENIED:
+        return {Cause::PERMISSION, {}};
+    case ERROR_CRC:
+    case ERROR_READ_FAULT:
+    case ERROR_WRITE_FAULT:
+    case ERROR_IO_DEVICE:
+        return {Cause::ENTREE_SORTIE, {}};
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return {Cause::MEMOIRE, {}};
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW:
+        return {Cause::NOM_TROP_LONG, {}};
+    case ERROR_NOT_SUPPORTED:
+        return {Cause::VERROU_IMPOSSIBLE, {}};
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return {Cause::TROP_DE_FICHIERS, {}};
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return {Cause::OCCUPE, {}};
+    case ERROR_INVALID_HANDLE:
+        return {Cause::FERME, {}};
+    default:
+        break;
+    }
+    // The system's words, in the user's language; UTF-8 as the program's texts are.
+    wchar_t* texte = nullptr;
+    const DWORD longueur =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&texte), 0, nullptr);
+    std::string utf8 = "code " + std::to_string(code);
+    if (longueur > 0 && texte != nullptr) {
+        std::wstring large(texte, longueur);
+        while (!large.empty() && (large.back() == L'\n' || large.back() == L'\r' || large.back() == L'.')) {
+            large.pop_back();
+        }
+        const int taille =
+            WideCharToMultiByte(CP_UTF8, 0, large.data(), static_cast<int>(large.size()), nullptr, 0, nullptr, nullptr);
+        if (taille > 0) {
+            utf8.assign(static_cast<std::size_t>(taille), '\0');
+            WideCharToMultiByte(CP_UTF8, 0, large.data(), static_cast<int>(large.size()), utf8.data(), taille, nullptr,
+                                nullptr);
+        }
+    }
+    LocalFree(texte);
+    return {Cause::AUTRE, utf8};
+}
+
+Raison raisonSysteme(int code)
+{
+    return code == 0 ? Raison{Cause::AUTRE, {}} : raisonWindows(static_cast<DWORD>(code));
+}
+
+std::optional<Cause> causeAttributs(DWORD attributs)
+{
+    if ((attributs & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        return Cause::LIEN;
+    }
+    if ((attributs & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return Cause::DOSSIER;
+    }
+    return std::nullopt;
+}
+
+bool identiteDe(HANDLE fichier, Identite& identite)
+{
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (GetFileInformationByHandle(fichier, &info) == 0) {
+        return false;
+    }
+    identite.volume = info.dwVolumeSerialNumber;
+    identite.fichier = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32U) | info.nFileIndexLow;
+    return true;
+}
+
+DWORD ecrireTout(HANDLE fichier, const std::string& contenu)
+{
+    std::size_t fait = 0;
+    while (fait < contenu.size()) {
+        const DWORD morceau = static_cast<DWORD>(std::min<std::size_t>(contenu.size() - fait, 1U << 24U));
+        DWORD ecrit = 0;
+        if (WriteFile(fichier, contenu.data() + fait, morceau, &ecrit, nullptr) == 0) {
+            return GetLastError();
+        }
+        if (ecrit == 0) {
+            return ERROR_WRITE_FAULT;
+        }
+        fait += ecrit;
+    }
+    return 0;
+}
+
+HANDLE ouvrirSansLien(const std::string& chemin, DWORD acces, DWORD disposition)
+{
+    return CreateFileW(cheminLarge(chemin).c_str(), acces, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+std::optional<Raison> verifierFichier(HANDLE fichier)
+{
+    if (GetFileType(fichier) != FILE_TYPE_DISK) {
+        return Raison{Cause::PAS_ORDINAIRE, {}};
+    }
+    FILE_BASIC_INFO info = {};
+    if (GetFileInformationByHandleEx(fichier, FileBasicInfo, &info, sizeof info) == 0) {
+        return raisonWindows(GetLastError());
+    }
+    if (const auto cause = causeAttributs(info.FileAttributes)) {
+        return Raison{*cause, {}};
+    }
+    return std::nullopt;
+}
