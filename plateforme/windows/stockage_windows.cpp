@@ -87,6 +87,23 @@ std::optional<DWORD> attributsDe(const std::string& chemin, DWORD& erreur)
 
 bool absent(DWORD erreur) { return erreur == ERROR_FILE_NOT_FOUND; }
 
+// What stands at `chemin` before anything is written there: its attributes in
+// `attributs` (nullopt when nothing has that name), or why it may not be written.
+std::optional<Echec> examinerCible(const std::string& chemin, std::optional<DWORD>& attributs)
+{
+    DWORD erreur = 0;
+    attributs = attributsDe(chemin, erreur);
+    if (!attributs && !absent(erreur)) {
+        return echecWindows(erreur);
+    }
+    if (attributs) {
+        if (const auto cause = causeAttributs(*attributs)) {
+            return echec({*cause, {}});
+        }
+    }
+    return std::nullopt;
+}
+
 // The sheet as a text-mode stream writes it on Windows: each line ended by CR LF.
 std::string enTexteWindows(const std::string& contenu)
 {
@@ -135,15 +152,9 @@ std::optional<Echec> StockageWindows::ajouterFiche(const std::string& chemin, co
 {
     const ControleRetenu retenu;
     for (int essai = 0; essai < ESSAIS; ++essai) {
-        DWORD erreur = 0;
-        const auto attributs = attributsDe(chemin, erreur);
-        if (!attributs && !absent(erreur)) {
-            return echecWindows(erreur);
-        }
-        if (attributs) {
-            if (const auto cause = causeAttributs(*attributs)) {
-                return echec({*cause, {}});
-            }
+        std::optional<DWORD> attributs;
+        if (auto refus = examinerCible(chemin, attributs)) {
+            return refus;
         }
         const bool cree = !attributs;
         const Poignee f(
@@ -210,15 +221,11 @@ std::optional<Echec> StockageWindows::ajouterFiche(const std::string& chemin, co
 
 std::optional<Echec> StockageWindows::remplacerPdf(const std::string& chemin, const std::string& contenu)
 {
-    DWORD erreur = 0;
-    const auto attributs = attributsDe(chemin, erreur);
-    if (!attributs && !absent(erreur)) {
-        return echecWindows(erreur);
+    std::optional<DWORD> attributs;
+    if (auto refus = examinerCible(chemin, attributs)) {
+        return refus;
     }
     if (attributs) {
-        if (const auto cause = causeAttributs(*attributs)) {
-            return echec({*cause, {}});
-        }
         const Poignee existant(ouvrirSansLien(chemin, GENERIC_READ, OPEN_EXISTING));
         if (!existant.ouverte()) {
             return echecWindows(GetLastError());
