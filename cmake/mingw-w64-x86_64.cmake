@@ -6,7 +6,7 @@
 #   cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake
 #
 # Programs built here run on Linux through CMAKE_CROSSCOMPILING_EMULATOR (wine,
-# set by the root CMakeLists.txt), which is how CTest runs the tests.
+# set by tests/Wine.cmake), which is how CTest runs the tests.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -10,6 +10,11 @@
 std::string lireFichier(const std::filesystem::path& chemin);
 void ecrireFichier(const std::filesystem::path& chemin, const std::string& contenu);
 
+// A path as the UTF-8 bytes that the cases' files name it by, and back (on
+// Windows std::filesystem would go through the ANSI code page instead).
+std::string enUtf8(const std::filesystem::path& chemin);
+std::filesystem::path depuisUtf8(const std::string& nom);
+
 // A word or a line of a test's data file that its reader does not know: throws
 // std::runtime_error "file:line: not understood: «texte»" (without a line when
 // `ligne` is 0: a file name), which fails the test.
@@ -21,7 +26,8 @@ void ecrireFichier(const std::filesystem::path& chemin, const std::string& conte
 extern const std::string DOSSIER;
 extern const std::string AUTRE;
 std::map<std::string, std::string> releverDossier(const std::filesystem::path& racine);
-// Makes under `racine` what such a map holds: files, directories, links, and a FIFO for AUTRE.
+// Makes under `racine` what such a map holds: files, directories, links, and a
+// FIFO for AUTRE (none on Windows).
 void ecrireArbre(const std::filesystem::path& racine, const std::map<std::string, std::string>& arbre);
 
 // A fresh empty directory, removed with everything in it at the end of its scope.
