@@ -4,18 +4,25 @@
 // README's "Transcript folders". With VESPERINE_REGENERER=1 in the environment
 // the case's expected files are first written from what the program does, and a
 // case so rewritten fails.
+//
+// On Windows the run goes through the real storage (stockageReel()), sheets end
+// their lines with CR LF, and a case that needs what Windows lacks is skipped,
+// saying why (pourquoiPasIci).
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <set>
 #include <sstream>
-#include <sys/wait.h>
 #include <system_error>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "appels_en_panne.h"
+#endif
+
 #include "des.h"
 #include "dessin_fiches.h"
 #include "encodage.h"
@@ -27,11 +34,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+constexpr bool WINDOWS = true;
+#else
+constexpr bool WINDOWS = false;
+#endif
+
 fs::path CAS;  // the case folder
 const std::set<std::string> FICHIERS = {"LISEZMOI.txt", "arguments.txt", "entree.txt", "entree_panne.txt",
                                         "des.txt",      "panne.txt",     "existant",   "fifos.txt",
                                         "sortie.txt",   "erreurs.txt",   "statut.txt", "fiches",
-                                        "appels.txt",   "pages",         "octets"};
+                                        "appels.txt",   "pages",         "octets",     "plateforme.txt"};
 const std::string FIN_ENTREE = "Fin de l'entrée standard : création interrompue, aucune fiche enregistrée.\n";
 const Imprimeur IMPRIMEUR = {dessinerFiches, 1700000000};  // the PDF library linked in, a fixed date
 const std::string SORTIE_PDF = "-";                        // pages/-.txt: a PDF on standard output
@@ -59,6 +72,23 @@ std::vector<std::string> lignes(const std::string& texte)
 
 bool estPdf(const std::string& octets) { return octets.rfind("%PDF-", 0) == 0; }
 
+#ifdef _WIN32
+fs::path PDF_CAS;  // VESPERINE_PDF_CAS: where the PDFs of the cases are left for tests/pages-des-cas.sh
+
+// No Linux program starts from inside wine: the PDF is left as
+// VESPERINE_PDF_CAS/<case>/<cle>.pdf, whose text tests/pages-des-cas.sh checks
+// on Linux against pages/, and the text that pages/ has stands for it here, so
+// that only which PDFs were written is compared in this process.
+std::string texteDesPages(const std::string& cle, const std::string& pdf)
+{
+    if (!PDF_CAS.empty()) {
+        const fs::path fichier = PDF_CAS / CAS.filename() / depuisUtf8(cle + ".pdf");
+        fs::create_directories(fichier.parent_path());
+        ecrireFichier(fichier, pdf);
+    }
+    return lireSiPresent(depuisUtf8("pages/" + cle + ".txt"));
+}
+#else
 bool reussit(const std::string& commande)
 {
     const int statut = std::system(commande.c_str());
@@ -68,7 +98,7 @@ bool reussit(const std::string& commande)
 // The text of each page of `pdf` as `pdftotext -layout` gives it (each page
 // ended by a form feed) when `qpdf --check` finds it valid; else a line that
 // says which tool refused it.
-std::string texteDesPages(const std::string& pdf)
+std::string texteDesPages(const std::string& /*cle*/, const std::string& pdf)
 {
     const DossierTemporaire ici;
     const std::string fichier = (ici.chemin() / "document.pdf").string();
@@ -83,6 +113,32 @@ std::string texteDesPages(const std::string& pdf)
         return "pdftotext fails on the PDF\n";
     }
     return lireFichier(fichier + ".txt");
+}
+#endif
+
+// The sheet bytes a case file in UTF-8 stands for: Windows-1252, and on Windows
+// each line ended by CR LF as the program writes it there (a CR LF kept as it is).
+std::string commeEcrit(const std::string& utf8)
+{
+    const std::string octets = versWindows1252(utf8);
+    if (!WINDOWS || estPdf(octets)) {
+        return octets;
+    }
+    std::string texte;
+    for (std::size_t i = 0; i < octets.size(); ++i) {
+        texte += octets[i] == '\n' && (i == 0 || octets[i - 1] != '\r') ? "\r\n" : std::string(1, octets[i]);
+    }
+    return texte;
+}
+
+// Back to what a case file holds: UTF-8, each CR LF a LF on Windows.
+std::string commeDansLeCas(const std::string& octets)
+{
+    std::string texte = octets;
+    for (std::size_t i = 0; WINDOWS && !estPdf(octets) && (i = texte.find("\r\n", i)) != std::string::npos;) {
+        texte.erase(i, 1);
+    }
+    return versUtf8(texte);
 }
 
 // A directory as releverDossier gives it, its files' bytes converted by `conversion`.
@@ -113,7 +169,7 @@ std::map<std::string, bool> fifos()
 // holds it, with the FIFOs of fifos.txt.
 Arbre arbreDuCas(const std::string& nom)
 {
-    Arbre arbre = fs::exists(CAS / nom) ? converti(releverDossier(CAS / nom), versWindows1252) : Arbre{};
+    Arbre arbre = fs::exists(CAS / nom) ? converti(releverDossier(CAS / nom), commeEcrit) : Arbre{};
     for (const auto& [fifo, lecteur] : fifos()) {
         arbre[fifo] = AUTRE;
     }
@@ -163,6 +219,7 @@ Donnees lireDonnees()
         }
     }
     Donnees d;
+#ifndef _WIN32
     const std::vector<std::string> pannes = lignes(d.panne);
     for (std::size_t i = 0; i < pannes.size(); ++i) {
         try {
@@ -178,7 +235,49 @@ Donnees lireDonnees()
             incompris(CAS / "entree_panne.txt", 1, nom);
         }
     }
+#endif
     return d;
+}
+
+// Whether the case's faults can be made on this system: those of panne.txt by
+// the POSIX fake (appels_en_panne.h) under the POSIX storage, the read error of
+// entree_panne.txt named by that fake's table of errno names. Windows has no
+// fake under its storage yet, so there only a case without faults runs.
+bool pannesPossiblesIci(const Donnees& d)
+{
+    return !WINDOWS || (d.panne.empty() && !fs::exists(CAS / "entree_panne.txt"));
+}
+
+// Why the case cannot run on this system, or "" when it can. plateforme.txt
+// keeps a case to one system: its first line "windows" or "posix", then, for
+// "posix", a line that says why the case cannot run under wine.
+std::string pourquoiPasIci(const Donnees& d)
+{
+    const std::vector<std::string> plateforme = lignes(lireSiPresent("plateforme.txt"));
+    if (!plateforme.empty() && plateforme != std::vector<std::string>{"windows"} &&
+        (plateforme.size() != 2 || plateforme[0] != "posix" || plateforme[1].empty())) {
+        incompris(CAS / "plateforme.txt", 1, plateforme[0]);
+    }
+    if (!plateforme.empty() && plateforme[0] == "windows" && !WINDOWS) {
+        return "a case of Windows alone (plateforme.txt)";
+    }
+    if (!plateforme.empty() && plateforme[0] == "posix" && WINDOWS) {
+        return "a case of POSIX systems alone (plateforme.txt): " + plateforme[1];
+    }
+    if (!pannesPossiblesIci(d)) {
+        return "the faults of panne.txt or entree_panne.txt are made by the POSIX fake, which Windows does not have "
+               "yet";
+    }
+    if (WINDOWS && fs::exists(CAS / "fifos.txt")) {
+        return "Windows has no FIFO (fifos.txt)";
+    }
+    // Wine shows a link of the case folder as what it leads to: CMake, on Linux, names them.
+    const char* liens = std::getenv("VESPERINE_LIENS");
+    if (WINDOWS && liens != nullptr && *liens != '\0') {
+        return std::string("existant/ holds symbolic links (") + liens +
+               "), which wine shows as what they lead to and this runner does not make on Windows";
+    }
+    return "";
 }
 
 // One run of the program on the case's data and the given answers, in a
@@ -205,18 +304,22 @@ struct Passage : std::streambuf, SourceDes {
         : des(d.des), texte(std::move(reponses)), erreurEntree(erreur), ecrans(texte.size() + 1)
     {
         ecrireArbre(travail.chemin(), d.existant);
+        std::vector<const char*> argv = {"vesperine"};
+        for (const std::string& a : d.arguments) {
+            argv.push_back(a.c_str());
+        }
+#ifdef _WIN32
+        Stockage& stockage = stockageReel();
+#else
         std::vector<int> lecteurs;
         for (const auto& [fifo, lecteur] : fifos()) {
             if (lecteur) {
                 lecteurs.push_back(open((travail.chemin() / fifo).c_str(), O_RDONLY | O_NONBLOCK));
             }
         }
-        std::vector<const char*> argv = {"vesperine"};
-        for (const std::string& a : d.arguments) {
-            argv.push_back(a.c_str());
-        }
         AppelsEnPanne systeme(d.panne, ".");
         StockagePosix stockage(systeme);
+#endif
         SourceDesTemporaire source(*this);
         std::ostream sortie(this);
         std::istream entree(this);
@@ -224,10 +327,12 @@ struct Passage : std::streambuf, SourceDes {
         fs::current_path(travail.chemin());
         statut = programme(static_cast<int>(argv.size()), argv.data(), entree, sortie, erreurs, stockage, &IMPRIMEUR);
         fs::current_path(ici);
+#ifndef _WIN32
         appels = systeme.journal();
         for (const int fd : lecteurs) {
             close(fd);
         }
+#endif
     }
 
     std::string ecran() const { return affiche + enAttente; }
@@ -286,7 +391,8 @@ struct Passage : std::streambuf, SourceDes {
 };
 
 // The expected text files, with what stands for an absent one; appels.txt is
-// compared only where the case has it.
+// compared only where the case has it, and never on Windows: it is the journal
+// of the POSIX calls, which the Windows storage does not make.
 const std::map<std::string, std::string> TEXTES = {
     {"sortie.txt", ""}, {"erreurs.txt", ""}, {"statut.txt", "0\n"}, {"appels.txt", ""}};
 
@@ -296,7 +402,7 @@ Arbre textesSous(const std::string& dossier)
     Arbre textes;
     for (const auto& [nom, texte] : fs::exists(CAS / dossier) ? releverDossier(CAS / dossier) : Arbre{}) {
         if (texte != DOSSIER) {
-            textes[fs::path(nom).replace_extension().string()] = texte;
+            textes[enUtf8(depuisUtf8(nom).replace_extension())] = texte;
         }
     }
     return textes;
@@ -308,7 +414,7 @@ Arbre textesSous(const std::string& dossier)
 void regenerer(const Arbre& textes, const Arbre& fiches, const Arbre& pages, const Arbre& pdfs, const Arbre& avant)
 {
     for (const auto& [nom, texte] : textes) {
-        if (nom != "appels.txt" || fs::exists(CAS / nom)) {
+        if (nom != "appels.txt" || (fs::exists(CAS / nom) && !WINDOWS)) {
             fs::remove(CAS / nom);
             if (texte != TEXTES.at(nom) || nom == "appels.txt") {
                 ecrireFichier(CAS / nom, texte);
@@ -323,14 +429,14 @@ void regenerer(const Arbre& textes, const Arbre& fiches, const Arbre& pages, con
                 sansFifos.erase(nom);
             }
         }
-        ecrireArbre(CAS / "fiches", converti(sansFifos, versUtf8));
+        ecrireArbre(CAS / "fiches", converti(sansFifos, commeDansLeCas));
     }
     fs::remove_all(CAS / "pages");
     for (const auto& [nom, texte] : pages) {
-        fs::create_directories((CAS / "pages" / nom).parent_path());
-        ecrireFichier(CAS / "pages" / (nom + ".txt"), texte);
-        if (fs::exists(CAS / "octets" / nom)) {
-            ecrireFichier(CAS / "octets" / nom, pdfs.at(nom));
+        fs::create_directories((CAS / "pages" / depuisUtf8(nom)).parent_path());
+        ecrireFichier(CAS / "pages" / depuisUtf8(nom + ".txt"), texte);
+        if (fs::exists(CAS / "octets" / depuisUtf8(nom))) {
+            ecrireFichier(CAS / "octets" / depuisUtf8(nom), pdfs.at(nom));
             ecrireFichier(CAS / "octets" / "libharu.txt", std::string(versionBibliothequePdf()) + "\n");
         }
     }
@@ -353,6 +459,9 @@ void comparerOctets(const Donnees& d, const Arbre& pdfs)
 TEST(Cas, SortieStatutFichesEtPdf)
 {
     const Donnees d = lireDonnees();
+    if (const std::string raison = pourquoiPasIci(d); !raison.empty()) {
+        GTEST_SKIP() << raison;
+    }
     const Passage p(d, d.reponses, d.erreurEntree);
     const Arbre pdfs = p.pdfs(d.existant);
     const Arbre textes = {{"sortie.txt", estPdf(p.ecran()) ? "" : p.ecran()},
@@ -366,7 +475,7 @@ TEST(Cas, SortieStatutFichesEtPdf)
     for (const auto& [nom, pdf] : pdfs) {
         fiches.erase(nom);
         avant.erase(nom);
-        pages[clePage(nom)] = texteDesPages(pdf);
+        pages[clePage(nom)] = texteDesPages(clePage(nom), pdf);
     }
     const char* regeneration = std::getenv("VESPERINE_REGENERER");
     if (regeneration != nullptr && std::string(regeneration) == "1") {
@@ -377,7 +486,7 @@ TEST(Cas, SortieStatutFichesEtPdf)
         }
     }
     for (const auto& [nom, texte] : textes) {
-        if (nom != "appels.txt" || fs::exists(CAS / nom)) {
+        if (nom != "appels.txt" || (fs::exists(CAS / nom) && !WINDOWS)) {
             EXPECT_EQ(texte, lireSiPresent(nom, TEXTES.at(nom))) << nom;
         }
     }
@@ -429,6 +538,13 @@ int main(int argc, char** argv)
         std::cerr << "usage: " << argv[0] << " tests/transcripts/<case>\n";
         return 2;
     }
-    CAS = argv[1];
+    // Absolute, as the run changes the current directory (under wine, to another drive).
+    CAS = fs::absolute(argv[1]);
+#ifdef _WIN32
+    if (const char* dossier = std::getenv("VESPERINE_PDF_CAS")) {
+        PDF_CAS = fs::absolute(dossier);
+        fs::remove_all(PDF_CAS / CAS.filename());
+    }
+#endif
     return RUN_ALL_TESTS();
 }
