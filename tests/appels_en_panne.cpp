@@ -1,12 +1,13 @@
 #include "appels_en_panne.h"
 
+#include "pannes.h"
+#include "stockage_en_panne.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
 
 namespace {
 
@@ -16,14 +17,51 @@ const std::map<std::string, int> EFFETS = {
     {"EACCES", EACCES},  {"EROFS", EROFS},      {"ENOLCK", ENOLCK},  {"EMFILE", EMFILE},   {"ENOENT", ENOENT},
     {"SIGINT", -SIGINT}, {"SIGTERM", -SIGTERM}, {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
 
-const std::set<std::string> AUTRES_PROGRAMMES = {"lien", "supprime", "remplace"};
+const std::set<std::string> OPERATIONS = {"examen",
+                                          "ouverture",
+                                          "ouverture_dossier",
+                                          "etat",
+                                          "verrouillage",
+                                          "duplication",
+                                          "ecriture",
+                                          "synchronisation",
+                                          "synchronisation_dossier",
+                                          "troncature",
+                                          "changement_mode",
+                                          "fermeture",
+                                          "fermeture_dossier",
+                                          "suppression",
+                                          "lecture",
+                                          "renommage"};
 
-const char* const OPERATIONS =
-    "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
-    "synchronisation synchronisation_dossier troncature changement_mode fermeture fermeture_dossier "
-    "suppression lecture renommage";
+class StockagePosixEnPanne : public StockageEnPanne {
+public:
+    StockagePosixEnPanne(const std::string& description, const std::string& racine)
+        : appels(description, racine), posix(appels)
+    {
+    }
+    Stockage& stockage() override { return posix; }
+    const std::string& journal() const override { return appels.journal(); }
+    const std::string& horsDePortee() const override { return rien; }
+
+private:
+    AppelsEnPanne appels;
+    StockagePosix posix;
+    const std::string rien;
+};
 
 }  // namespace
+
+std::unique_ptr<StockageEnPanne> stockageEnPanne(const std::string& description, const std::string& racine)
+{
+    return std::make_unique<StockagePosixEnPanne>(description, racine);
+}
+
+std::optional<std::string> nonExecutable(const std::string& description)
+{
+    lirePannes(description, OPERATIONS);
+    return std::nullopt;  // every line has its meaning here
+}
 
 int numeroErreur(const std::string& nom)
 {
@@ -34,32 +72,18 @@ int numeroErreur(const std::string& nom)
 AppelsEnPanne::AppelsEnPanne(const std::string& description, std::string dossier)
     : reel(appelsPosixReels()), racine(std::move(dossier))
 {
-    std::istringstream noms(OPERATIONS);
-    for (std::string operation; noms >> operation;) {
+    for (const std::string& operation : OPERATIONS) {
         appels[operation] = 0;
     }
-    std::istringstream lignesPannes(description);
-    for (std::string ligne; std::getline(lignesPannes, ligne);) {
-        std::istringstream mots(ligne);
-        std::string operation;
-        int numero = 0;
-        std::string effet;
-        if (!(mots >> operation)) {
-            continue;  // an empty line
-        }
-        if (appels.count(operation) == 0 || !(mots >> numero >> effet) || numero < 1 ||
-            (EFFETS.count(effet) == 0 && !(effet == "courte" && operation == "ecriture") &&
-             !(AUTRES_PROGRAMMES.count(effet) != 0 && (operation == "ouverture" || operation == "verrouillage")))) {
-            throw std::invalid_argument("panne illisible : " + ligne);
-        }
-        Effets& e = pannes[operation][numero];
-        const int valeur = EFFETS.count(effet) == 0 ? 0 : EFFETS.at(effet);
-        e.courte = e.courte || effet == "courte";
-        e.autreProgramme = AUTRES_PROGRAMMES.count(effet) != 0 ? effet : e.autreProgramme;
-        if (valeur < 0) {
-            e.signaux.push_back(-valeur);
-        } else if (valeur > 0) {
-            e.erreur = valeur;
+    for (const auto& [operation, parNumero] : lirePannes(description, OPERATIONS)) {
+        for (const auto& [numero, panne] : parNumero) {
+            Effets& e = pannes[operation][numero];
+            e.courte = panne.courte;
+            e.autreProgramme = panne.autreProgramme;
+            e.erreur = panne.erreur.empty() ? 0 : EFFETS.at(panne.erreur);
+            for (const std::string& signal : panne.signaux) {
+                e.signaux.push_back(-EFFETS.at(signal));
+            }
         }
     }
 }
