@@ -25,24 +25,24 @@ public:
 
     virtual DWORD attributs(const std::string& chemin) = 0;  // GetFileAttributesW
     virtual HANDLE ouvrir(const std::string& chemin, DWORD acces, DWORD partage, DWORD disposition,
-                          DWORD drapeaux) = 0;  // CreateFileW
-    virtual DWORD type(HANDLE fichier) = 0;     // GetFileType
+                          DWORD drapeaux) = 0;                                        // CreateFileW
+    virtual DWORD type(HANDLE fichier) = 0;                                           // GetFileType
     virtual BOOL informations(HANDLE fichier, BY_HANDLE_FILE_INFORMATION& info) = 0;  // GetFileInformationByHandle
-    virtual BOOL informationsBase(HANDLE fichier, FILE_BASIC_INFO& info) = 0;  // GetFileInformationByHandleEx
-    virtual BOOL taille(HANDLE fichier, LARGE_INTEGER& taille) = 0;            // GetFileSizeEx
+    virtual BOOL informationsBase(HANDLE fichier, FILE_BASIC_INFO& info) = 0;         // GetFileInformationByHandleEx
+    virtual BOOL taille(HANDLE fichier, LARGE_INTEGER& taille) = 0;                   // GetFileSizeEx
     // LockFileEx and UnlockFileEx on the whole file; the lock is exclusive and waited for.
     virtual BOOL verrouiller(HANDLE fichier) = 0;
     virtual BOOL deverrouiller(HANDLE fichier) = 0;
-    virtual BOOL placer(HANDLE fichier, LARGE_INTEGER position) = 0;  // SetFilePointerEx from the start
-    virtual BOOL lire(HANDLE fichier, char* octets, DWORD taille, DWORD& lus) = 0;            // ReadFile
+    virtual BOOL placer(HANDLE fichier, LARGE_INTEGER position) = 0;                // SetFilePointerEx from the start
+    virtual BOOL lire(HANDLE fichier, char* octets, DWORD taille, DWORD& lus) = 0;  // ReadFile
     virtual BOOL ecrire(HANDLE fichier, const char* octets, DWORD taille, DWORD& ecrits) = 0;  // WriteFile
-    virtual BOOL synchroniser(HANDLE fichier) = 0;                                           // FlushFileBuffers
-    virtual BOOL tronquer(HANDLE fichier) = 0;                                               // SetEndOfFile
+    virtual BOOL synchroniser(HANDLE fichier) = 0;                                             // FlushFileBuffers
+    virtual BOOL tronquer(HANDLE fichier) = 0;                                                 // SetEndOfFile
     // SetFileInformationByHandle(FileDispositionInfo): the open file goes when its last handle is closed.
     virtual BOOL supprimerOuvert(HANDLE fichier) = 0;
-    virtual BOOL fermer(HANDLE fichier) = 0;                                            // CloseHandle
-    virtual BOOL supprimer(const std::string& chemin) = 0;                              // DeleteFileW
-    virtual BOOL changerAttributs(const std::string& chemin, DWORD attributs) = 0;      // SetFileAttributesW
+    virtual BOOL fermer(HANDLE fichier) = 0;                                        // CloseHandle
+    virtual BOOL supprimer(const std::string& chemin) = 0;                          // DeleteFileW
+    virtual BOOL changerAttributs(const std::string& chemin, DWORD attributs) = 0;  // SetFileAttributesW
     // MoveFileExW, replacing what stands at `vers`, written through.
     virtual BOOL renommer(const std::string& de, const std::string& vers) = 0;
 };
