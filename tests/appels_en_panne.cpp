@@ -17,22 +17,9 @@ const std::map<std::string, int> EFFETS = {
     {"EACCES", EACCES},  {"EROFS", EROFS},      {"ENOLCK", ENOLCK},  {"EMFILE", EMFILE},   {"ENOENT", ENOENT},
     {"SIGINT", -SIGINT}, {"SIGTERM", -SIGTERM}, {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
 
-const std::set<std::string> OPERATIONS = {"examen",
-                                          "ouverture",
-                                          "ouverture_dossier",
-                                          "etat",
-                                          "verrouillage",
-                                          "duplication",
-                                          "ecriture",
-                                          "synchronisation",
-                                          "synchronisation_dossier",
-                                          "troncature",
-                                          "changement_mode",
-                                          "fermeture",
-                                          "fermeture_dossier",
-                                          "suppression",
-                                          "lecture",
-                                          "renommage"};
+const char* const OPERATIONS =
+    "examen ouverture ouverture_dossier etat verrouillage duplication ecriture synchronisation "
+    "synchronisation_dossier troncature changement_mode fermeture fermeture_dossier suppression lecture renommage";
 
 class StockagePosixEnPanne : public StockageEnPanne {
 public:
@@ -70,22 +57,8 @@ int numeroErreur(const std::string& nom)
 }
 
 AppelsEnPanne::AppelsEnPanne(const std::string& description, std::string dossier)
-    : reel(appelsPosixReels()), racine(std::move(dossier))
+    : reel(appelsPosixReels()), racine(std::move(dossier)), pannes(lirePannes(description, OPERATIONS))
 {
-    for (const std::string& operation : OPERATIONS) {
-        appels[operation] = 0;
-    }
-    for (const auto& [operation, parNumero] : lirePannes(description, OPERATIONS)) {
-        for (const auto& [numero, panne] : parNumero) {
-            Effets& e = pannes[operation][numero];
-            e.courte = panne.courte;
-            e.autreProgramme = panne.autreProgramme;
-            e.erreur = panne.erreur.empty() ? 0 : EFFETS.at(panne.erreur);
-            for (const std::string& signal : panne.signaux) {
-                e.signaux.push_back(-EFFETS.at(signal));
-            }
-        }
-    }
 }
 
 void AppelsEnPanne::avant(const std::string& operation, int numero, std::function<void()> action)
@@ -97,7 +70,7 @@ bool AppelsEnPanne::passe(const std::string& operation, const std::string& cible
                           const std::string& chemin)
 {
     lignes += operation + " " + cible + "\n";
-    const int numero = ++appels.at(operation);
+    const int numero = ++appels[operation];
     const auto action = actions.find({operation, numero});
     if (action != actions.end()) {
         action->second();
@@ -119,14 +92,14 @@ bool AppelsEnPanne::passe(const std::string& operation, const std::string& cible
     if (autre == "remplace") {
         std::ofstream{chemin};
     }
-    for (const int s : panne->second.signaux) {
-        std::raise(s);
+    for (const std::string& s : panne->second.signaux) {
+        std::raise(-EFFETS.at(s));
     }
     if (courte != nullptr) {
         *courte = panne->second.courte;
     }
-    errno = panne->second.erreur;
-    return panne->second.erreur == 0;
+    errno = panne->second.erreur.empty() ? 0 : EFFETS.at(panne->second.erreur);
+    return errno == 0;
 }
 
 std::string AppelsEnPanne::relatif(const std::string& chemin) const

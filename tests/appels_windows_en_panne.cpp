@@ -2,14 +2,12 @@
 
 #include <stdexcept>
 
-#include "stockage_en_panne.h"
-
 namespace {
 
 // Each error name as the Win32 code that raisonWindows words alike; EINTR has none.
 const std::map<std::string, DWORD> CODES = {
     {"ENOSPC", ERROR_DISK_FULL},     {"EIO", ERROR_IO_DEVICE},
-    {"EFBIG", ERROR_FILE_TOO_LARGE}, {"EDQUOT", 1295},  // ERROR_DISK_QUOTA_EXCEEDED
+    {"EFBIG", ERROR_FILE_TOO_LARGE}, {"EDQUOT", 1295 /* ERROR_DISK_QUOTA_EXCEEDED */},
     {"EACCES", ERROR_ACCESS_DENIED}, {"EROFS", ERROR_WRITE_PROTECT},
     {"ENOLCK", ERROR_NOT_SUPPORTED}, {"EMFILE", ERROR_TOO_MANY_OPEN_FILES},
     {"ENOENT", ERROR_FILE_NOT_FOUND}};
@@ -22,40 +20,10 @@ const std::map<std::string, std::string> SANS_PAREIL = {
     {"fermeture_dossier", "Windows has no directory sync, so no directory is closed"},
     {"changement_mode", "the Windows storage keeps no permission bits"}};
 
-const std::set<std::string> OPERATIONS = {"examen",
-                                          "ouverture",
-                                          "etat",
-                                          "verrouillage",
-                                          "deverrouillage",
-                                          "positionnement",
-                                          "lecture",
-                                          "ecriture",
-                                          "synchronisation",
-                                          "troncature",
-                                          "fermeture",
-                                          "suppression",
-                                          "renommage",
-                                          "attributs",
-                                          "duplication",
-                                          "ouverture_dossier",
-                                          "synchronisation_dossier",
-                                          "fermeture_dossier",
-                                          "changement_mode"};
-
-class StockageWindowsEnPanne : public StockageEnPanne {
-public:
-    StockageWindowsEnPanne(const std::string& description, const std::string& racine)
-        : appels(description, racine), windows(appels)
-    {
-    }
-    Stockage& stockage() override { return windows; }
-    const std::string& journal() const override { return appels.journal(); }
-    const std::string& horsDePortee() const override { return appels.horsDePortee(); }
-
-private:
-    AppelsWindowsEnPanne appels;
-    StockageWindows windows;
-};
+const char* const OPERATIONS =
+    "examen ouverture etat verrouillage deverrouillage positionnement lecture ecriture synchronisation troncature "
+    "fermeture suppression renommage attributs duplication ouverture_dossier synchronisation_dossier "
+    "fermeture_dossier changement_mode";
 
 }  // namespace
 
@@ -74,8 +42,7 @@ std::optional<std::string> nonExecutable(const std::string& description)
                 return ou + "no Win32 call is interrupted and made again as an EINTR is";
             }
             if (operation == "fermeture" && !panne.erreur.empty()) {
-                return ou + "the Windows storage does not ask CloseHandle, which reports no failed write "
-                            "(FlushFileBuffers has)";
+                return ou + "CloseHandle reports no failed write (FlushFileBuffers does): the storage does not ask";
             }
         }
     }
@@ -84,7 +51,7 @@ std::optional<std::string> nonExecutable(const std::string& description)
 
 std::unique_ptr<StockageEnPanne> stockageEnPanne(const std::string& description, const std::string& racine)
 {
-    return std::make_unique<StockageWindowsEnPanne>(description, racine);
+    return std::make_unique<AppelsWindowsEnPanne>(description, racine);
 }
 
 AppelsWindowsEnPanne::AppelsWindowsEnPanne(const std::string& description, std::string dossier)
@@ -139,28 +106,6 @@ void AppelsWindowsEnPanne::autreProgramme(const std::string& acte, const std::st
     }
 }
 
-std::string AppelsWindowsEnPanne::relatif(const std::string& chemin) const
-{
-    if (racine.empty()) {
-        return chemin;
-    }
-    if (chemin == racine) {
-        return ".";
-    }
-    return chemin.compare(0, racine.size() + 1, racine + "/") == 0 ? chemin.substr(racine.size() + 1) : chemin;
-}
-
-std::string AppelsWindowsEnPanne::nom(HANDLE fichier) const
-{
-    const auto trouve = ouverts.find(fichier);
-    return trouve == ouverts.end() ? "poignee" : relatif(trouve->second);
-}
-
-DWORD AppelsWindowsEnPanne::attributs(const std::string& chemin)
-{
-    return passe("examen", relatif(chemin)) ? reel.attributs(chemin) : INVALID_FILE_ATTRIBUTES;
-}
-
 HANDLE AppelsWindowsEnPanne::ouvrir(const std::string& chemin, DWORD acces, DWORD partage, DWORD disposition,
                                     DWORD drapeaux)
 {
@@ -169,53 +114,8 @@ HANDLE AppelsWindowsEnPanne::ouvrir(const std::string& chemin, DWORD acces, DWOR
         return INVALID_HANDLE_VALUE;
     }
     const HANDLE fichier = reel.ouvrir(chemin, acces, partage, disposition, drapeaux);
-    if (fichier != INVALID_HANDLE_VALUE) {
-        ouverts[fichier] = chemin;
-    }
+    ouverts[fichier] = chemin;
     return fichier;
-}
-
-DWORD AppelsWindowsEnPanne::type(HANDLE fichier)
-{
-    return passe("etat", nom(fichier)) ? reel.type(fichier) : FILE_TYPE_UNKNOWN;
-}
-
-BOOL AppelsWindowsEnPanne::informations(HANDLE fichier, BY_HANDLE_FILE_INFORMATION& info)
-{
-    return passe("etat", nom(fichier)) && reel.informations(fichier, info);
-}
-
-BOOL AppelsWindowsEnPanne::informationsBase(HANDLE fichier, FILE_BASIC_INFO& info)
-{
-    return passe("etat", nom(fichier)) && reel.informationsBase(fichier, info);
-}
-
-BOOL AppelsWindowsEnPanne::taille(HANDLE fichier, LARGE_INTEGER& taille)
-{
-    return passe("etat", nom(fichier)) && reel.taille(fichier, taille);
-}
-
-BOOL AppelsWindowsEnPanne::verrouiller(HANDLE fichier)
-{
-    const auto chemin = ouverts.find(fichier);
-    return passe("verrouillage", nom(fichier), chemin == ouverts.end() ? "" : chemin->second) &&
-           reel.verrouiller(fichier);
-}
-
-BOOL AppelsWindowsEnPanne::deverrouiller(HANDLE fichier)
-{
-    return passe("deverrouillage", nom(fichier)) && reel.deverrouiller(fichier);
-}
-
-BOOL AppelsWindowsEnPanne::placer(HANDLE fichier, LARGE_INTEGER position)
-{
-    return passe("positionnement", nom(fichier) + " " + std::to_string(position.QuadPart)) &&
-           reel.placer(fichier, position);
-}
-
-BOOL AppelsWindowsEnPanne::lire(HANDLE fichier, char* octets, DWORD taille, DWORD& lus)
-{
-    return passe("lecture", nom(fichier)) && reel.lire(fichier, octets, taille, lus);
 }
 
 BOOL AppelsWindowsEnPanne::ecrire(HANDLE fichier, const char* octets, DWORD taille, DWORD& ecrits)
@@ -223,41 +123,4 @@ BOOL AppelsWindowsEnPanne::ecrire(HANDLE fichier, const char* octets, DWORD tail
     bool courte = false;
     return passe("ecriture", nom(fichier) + " " + std::to_string(taille), {}, &courte) &&
            reel.ecrire(fichier, octets, courte && taille > 1 ? taille / 2 : taille, ecrits);
-}
-
-BOOL AppelsWindowsEnPanne::synchroniser(HANDLE fichier)
-{
-    return passe("synchronisation", nom(fichier)) && reel.synchroniser(fichier);
-}
-
-BOOL AppelsWindowsEnPanne::tronquer(HANDLE fichier)
-{
-    return passe("troncature", nom(fichier)) && reel.tronquer(fichier);
-}
-
-BOOL AppelsWindowsEnPanne::supprimerOuvert(HANDLE fichier)
-{
-    return passe("suppression", nom(fichier)) && reel.supprimerOuvert(fichier);
-}
-
-BOOL AppelsWindowsEnPanne::fermer(HANDLE fichier)
-{
-    passe("fermeture", nom(fichier));  // counted only: a failing close means nothing here (nonExecutable)
-    ouverts.erase(fichier);
-    return reel.fermer(fichier);
-}
-
-BOOL AppelsWindowsEnPanne::supprimer(const std::string& chemin)
-{
-    return passe("suppression", relatif(chemin)) && reel.supprimer(chemin);
-}
-
-BOOL AppelsWindowsEnPanne::changerAttributs(const std::string& chemin, DWORD attributs)
-{
-    return passe("attributs", relatif(chemin)) && reel.changerAttributs(chemin, attributs);
-}
-
-BOOL AppelsWindowsEnPanne::renommer(const std::string& de, const std::string& vers)
-{
-    return passe("renommage", relatif(de) + " " + relatif(vers)) && reel.renommer(de, vers);
 }

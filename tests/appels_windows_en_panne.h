@@ -6,6 +6,7 @@
 
 #include "appels_windows.h"
 #include "pannes.h"
+#include "stockage_en_panne.h"
 
 // The real files, but chosen Win32 calls go wrong as a description says, in the
 // lines of the POSIX fake (appels_en_panne.h). The operations where Windows
@@ -20,43 +21,66 @@
 // "lien", "supprime" and "remplace" act on the name before the call as
 // another program would, with CreateSymbolicLinkW, DeleteFileW and MoveFileExW.
 // What has no meaning here (nonExecutable) throws std::invalid_argument.
-class AppelsWindowsEnPanne : public AppelsWindows {
+class AppelsWindowsEnPanne : public AppelsWindows, public StockageEnPanne {
 public:
     explicit AppelsWindowsEnPanne(const std::string& description, std::string racine = std::string());
 
-    DWORD attributs(const std::string& chemin) override;
+    DWORD attributs(const std::string& chemin) override
+    {
+        return passe("examen", relatif(chemin)) ? reel.attributs(chemin) : INVALID_FILE_ATTRIBUTES;
+    }
     HANDLE ouvrir(const std::string& chemin, DWORD acces, DWORD partage, DWORD disposition, DWORD drapeaux) override;
-    DWORD type(HANDLE fichier) override;
-    BOOL informations(HANDLE fichier, BY_HANDLE_FILE_INFORMATION& info) override;
-    BOOL informationsBase(HANDLE fichier, FILE_BASIC_INFO& info) override;
-    BOOL taille(HANDLE fichier, LARGE_INTEGER& taille) override;
-    BOOL verrouiller(HANDLE fichier) override;
-    BOOL deverrouiller(HANDLE fichier) override;
-    BOOL placer(HANDLE fichier, LARGE_INTEGER position) override;
-    BOOL lire(HANDLE fichier, char* octets, DWORD taille, DWORD& lus) override;
-    BOOL ecrire(HANDLE fichier, const char* octets, DWORD taille, DWORD& ecrits) override;
-    BOOL synchroniser(HANDLE fichier) override;
-    BOOL tronquer(HANDLE fichier) override;
-    BOOL supprimerOuvert(HANDLE fichier) override;
-    BOOL fermer(HANDLE fichier) override;
-    BOOL supprimer(const std::string& chemin) override;
-    BOOL changerAttributs(const std::string& chemin, DWORD attributs) override;
-    BOOL renommer(const std::string& de, const std::string& vers) override;
+    DWORD type(HANDLE f) override { return sur("etat", f) ? reel.type(f) : FILE_TYPE_UNKNOWN; }
+    BOOL informations(HANDLE f, BY_HANDLE_FILE_INFORMATION& i) override
+    {
+        return sur("etat", f) && reel.informations(f, i);
+    }
+    BOOL informationsBase(HANDLE f, FILE_BASIC_INFO& i) override
+    {
+        return sur("etat", f) && reel.informationsBase(f, i);
+    }
+    BOOL taille(HANDLE f, LARGE_INTEGER& t) override { return sur("etat", f) && reel.taille(f, t); }
+    BOOL verrouiller(HANDLE f) override { return passe("verrouillage", nom(f), chemin(f)) && reel.verrouiller(f); }
+    BOOL deverrouiller(HANDLE f) override { return sur("deverrouillage", f) && reel.deverrouiller(f); }
+    BOOL placer(HANDLE f, LARGE_INTEGER p) override { return sur("positionnement", f) && reel.placer(f, p); }
+    BOOL lire(HANDLE f, char* o, DWORD t, DWORD& lus) override { return sur("lecture", f) && reel.lire(f, o, t, lus); }
+    BOOL ecrire(HANDLE f, const char* octets, DWORD t, DWORD& ecrits) override;
+    BOOL synchroniser(HANDLE f) override { return sur("synchronisation", f) && reel.synchroniser(f); }
+    BOOL tronquer(HANDLE f) override { return sur("troncature", f) && reel.tronquer(f); }
+    BOOL supprimerOuvert(HANDLE f) override { return sur("suppression", f) && reel.supprimerOuvert(f); }
+    // Counted only: a failing close means nothing here (nonExecutable).
+    BOOL fermer(HANDLE f) override { return (sur("fermeture", f), ouverts.erase(f), reel.fermer(f)); }
+    BOOL supprimer(const std::string& c) override { return passe("suppression", relatif(c)) && reel.supprimer(c); }
+    BOOL changerAttributs(const std::string& c, DWORD a) override
+    {
+        return passe("attributs", relatif(c)) && reel.changerAttributs(c, a);
+    }
+    BOOL renommer(const std::string& de, const std::string& vers) override
+    {
+        return passe("renommage", relatif(de) + " " + relatif(vers)) && reel.renommer(de, vers);
+    }
 
-    const std::string& journal() const { return lignes; }
-    // Empty, or why another program's act could not be done here (StockageEnPanne::horsDePortee).
-    const std::string& horsDePortee() const { return impossible; }
+    // The storage of this system on these calls (stockage_en_panne.h).
+    Stockage& stockage() override { return windows; }
+    const std::string& journal() const override { return lignes; }
+    const std::string& horsDePortee() const override { return impossible; }
 
 private:
     // Records a call, counts it, lets another program act on `chemin`; false,
     // with the last error set, when it must fail. `courte`: a write must be short.
     bool passe(const std::string& operation, const std::string& cible, const std::string& chemin = {},
                bool* courte = nullptr);
+    bool sur(const char* operation, HANDLE f) { return passe(operation, nom(f)); }
     void autreProgramme(const std::string& acte, const std::string& chemin);
-    std::string relatif(const std::string& chemin) const;
-    std::string nom(HANDLE fichier) const;
+    std::string relatif(const std::string& c) const
+    {
+        return !racine.empty() && c.rfind(racine + "/", 0) == 0 ? c.substr(racine.size() + 1) : c;
+    }
+    std::string chemin(HANDLE f) const { return ouverts.count(f) != 0 ? ouverts.at(f) : std::string(); }
+    std::string nom(HANDLE f) const { return relatif(chemin(f)); }
 
     AppelsWindows& reel;
+    StockageWindows windows{*this};
     std::string racine;
     Pannes pannes;
     std::map<std::string, int> appels;

@@ -7,7 +7,7 @@ const std::set<std::string> ERREURS = {"ENOSPC", "EIO",   "EFBIG",  "EDQUOT", "E
                                        "EACCES", "EROFS", "ENOLCK", "EMFILE", "ENOENT"};
 const std::set<std::string> SIGNAUX = {"SIGINT", "SIGTERM", "SIGHUP", "SIGQUIT"};
 
-Pannes lirePannes(const std::string& description, const std::set<std::string>& operations)
+Pannes lirePannes(const std::string& description, const std::string& operations)
 {
     const std::set<std::string> autresProgrammes = {"lien", "supprime", "remplace"};
     Pannes pannes;
@@ -20,7 +20,8 @@ Pannes lirePannes(const std::string& description, const std::set<std::string>& o
         if (!(mots >> operation)) {
             continue;  // an empty line
         }
-        if (operations.count(operation) == 0 || !(mots >> numero >> effet) || numero < 1 ||
+        if ((" " + operations + " ").find(" " + operation + " ") == std::string::npos || !(mots >> numero >> effet) ||
+            numero < 1 ||
             (ERREURS.count(effet) == 0 && SIGNAUX.count(effet) == 0 &&
              !(effet == "courte" && operation == "ecriture") &&
              !(autresProgrammes.count(effet) != 0 && (operation == "ouverture" || operation == "verrouillage")))) {

@@ -24,8 +24,8 @@ using Pannes = std::map<std::string, std::map<int, Panne>>;
 extern const std::set<std::string> ERREURS;
 extern const std::set<std::string> SIGNAUX;
 
-// Reads `description`, whose operations must be among `operations`; a line
-// that names anything else throws std::invalid_argument.
-Pannes lirePannes(const std::string& description, const std::set<std::string>& operations);
+// Reads `description`, whose operations must be among `operations` (blank
+// separated); a line that names anything else throws std::invalid_argument.
+Pannes lirePannes(const std::string& description, const std::string& operations);
 
 #endif
