@@ -1,6 +1,8 @@
 #include <exception>
 #include <iostream>
 #include <new>
+#include <string>
+#include <vector>
 
 #include "processus.h"
 #include "programme.h"
@@ -13,11 +15,16 @@ namespace {
 // the real files.
 int lancer(int argc, char* argv[])
 {
-    preparerProcessus();
     // The streams buffer on their own: a word of a gigabyte is read in seconds, not
     // one C library call per byte.
     std::ios::sync_with_stdio(false);
-    return programme(argc, argv, std::cin, std::cout, std::cerr, stockageReel());
+    preparerProcessus();
+    const std::vector<std::string> arguments = argumentsDuProcessus(argc, argv);
+    std::vector<const char*> mots;
+    for (const std::string& argument : arguments) {
+        mots.push_back(argument.c_str());
+    }
+    return programme(static_cast<int>(mots.size()), mots.data(), std::cin, std::cout, std::cerr, stockageReel());
 }
 
 }  // namespace

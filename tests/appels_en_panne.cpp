@@ -1,12 +1,13 @@
 #include "appels_en_panne.h"
 
+#include "pannes.h"
+#include "stockage_en_panne.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
 
 namespace {
 
@@ -16,14 +17,38 @@ const std::map<std::string, int> EFFETS = {
     {"EACCES", EACCES},  {"EROFS", EROFS},      {"ENOLCK", ENOLCK},  {"EMFILE", EMFILE},   {"ENOENT", ENOENT},
     {"SIGINT", -SIGINT}, {"SIGTERM", -SIGTERM}, {"SIGHUP", -SIGHUP}, {"SIGQUIT", -SIGQUIT}};
 
-const std::set<std::string> AUTRES_PROGRAMMES = {"lien", "supprime", "remplace"};
-
 const char* const OPERATIONS =
-    "examen ouverture ouverture_dossier etat verrouillage duplication ecriture "
-    "synchronisation synchronisation_dossier troncature changement_mode fermeture fermeture_dossier "
-    "suppression lecture renommage";
+    "examen ouverture ouverture_dossier etat verrouillage duplication ecriture synchronisation "
+    "synchronisation_dossier troncature changement_mode fermeture fermeture_dossier suppression lecture renommage";
+
+class StockagePosixEnPanne : public StockageEnPanne {
+public:
+    StockagePosixEnPanne(const std::string& description, const std::string& racine)
+        : appels(description, racine), posix(appels)
+    {
+    }
+    Stockage& stockage() override { return posix; }
+    const std::string& journal() const override { return appels.journal(); }
+    const std::string& horsDePortee() const override { return rien; }
+
+private:
+    AppelsEnPanne appels;
+    StockagePosix posix;
+    const std::string rien;
+};
 
 }  // namespace
+
+std::unique_ptr<StockageEnPanne> stockageEnPanne(const std::string& description, const std::string& racine)
+{
+    return std::make_unique<StockagePosixEnPanne>(description, racine);
+}
+
+std::optional<std::string> nonExecutable(const std::string& description)
+{
+    lirePannes(description, OPERATIONS);
+    return std::nullopt;  // every line has its meaning here
+}
 
 int numeroErreur(const std::string& nom)
 {
@@ -32,36 +57,8 @@ int numeroErreur(const std::string& nom)
 }
 
 AppelsEnPanne::AppelsEnPanne(const std::string& description, std::string dossier)
-    : reel(appelsPosixReels()), racine(std::move(dossier))
+    : reel(appelsPosixReels()), racine(std::move(dossier)), pannes(lirePannes(description, OPERATIONS))
 {
-    std::istringstream noms(OPERATIONS);
-    for (std::string operation; noms >> operation;) {
-        appels[operation] = 0;
-    }
-    std::istringstream lignesPannes(description);
-    for (std::string ligne; std::getline(lignesPannes, ligne);) {
-        std::istringstream mots(ligne);
-        std::string operation;
-        int numero = 0;
-        std::string effet;
-        if (!(mots >> operation)) {
-            continue;  // an empty line
-        }
-        if (appels.count(operation) == 0 || !(mots >> numero >> effet) || numero < 1 ||
-            (EFFETS.count(effet) == 0 && !(effet == "courte" && operation == "ecriture") &&
-             !(AUTRES_PROGRAMMES.count(effet) != 0 && (operation == "ouverture" || operation == "verrouillage")))) {
-            throw std::invalid_argument("panne illisible : " + ligne);
-        }
-        Effets& e = pannes[operation][numero];
-        const int valeur = EFFETS.count(effet) == 0 ? 0 : EFFETS.at(effet);
-        e.courte = e.courte || effet == "courte";
-        e.autreProgramme = AUTRES_PROGRAMMES.count(effet) != 0 ? effet : e.autreProgramme;
-        if (valeur < 0) {
-            e.signaux.push_back(-valeur);
-        } else if (valeur > 0) {
-            e.erreur = valeur;
-        }
-    }
 }
 
 void AppelsEnPanne::avant(const std::string& operation, int numero, std::function<void()> action)
@@ -73,7 +70,7 @@ bool AppelsEnPanne::passe(const std::string& operation, const std::string& cible
                           const std::string& chemin)
 {
     lignes += operation + " " + cible + "\n";
-    const int numero = ++appels.at(operation);
+    const int numero = ++appels[operation];
     const auto action = actions.find({operation, numero});
     if (action != actions.end()) {
         action->second();
@@ -95,14 +92,14 @@ bool AppelsEnPanne::passe(const std::string& operation, const std::string& cible
     if (autre == "remplace") {
         std::ofstream{chemin};
     }
-    for (const int s : panne->second.signaux) {
-        std::raise(s);
+    for (const std::string& s : panne->second.signaux) {
+        std::raise(-EFFETS.at(s));
     }
     if (courte != nullptr) {
         *courte = panne->second.courte;
     }
-    errno = panne->second.erreur;
-    return panne->second.erreur == 0;
+    errno = panne->second.erreur.empty() ? 0 : EFFETS.at(panne->second.erreur);
+    return errno == 0;
 }
 
 std::string AppelsEnPanne::relatif(const std::string& chemin) const

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "appels_posix.h"
+#include "pannes.h"
 
 // The real file system, but chosen calls go wrong as a description says, so that
 // tests meet full disks, I/O errors, short writes and signals without root and
@@ -66,12 +67,6 @@ public:
     void avant(const std::string& operation, int numero, std::function<void()> action);
 
 private:
-    struct Effets {
-        std::vector<int> signaux;
-        int erreur = 0;
-        bool courte = false;
-        std::string autreProgramme;  // lien, supprime, remplace
-    };
     // Records a call of `operation` on `cible`, counts it, runs its action, lets
     // another program act on `chemin` and raises its signals; false, with errno
     // set, when it must fail. `courte` tells whether a write must be short.
@@ -84,7 +79,7 @@ private:
 
     AppelsPosix& reel;
     std::string racine;
-    std::map<std::string, std::map<int, Effets>> pannes;
+    Pannes pannes;
     std::map<std::string, int> appels;
     std::map<std::pair<std::string, int>, std::function<void()>> actions;
     std::map<int, std::string> ouverts;  // descriptor -> path it was opened with

@@ -27,3 +27,5 @@ void preparerProcessus()
         }
     }
 }
+
+std::vector<std::string> argumentsDuProcessus(int argc, char* argv[]) { return {argv, argv + argc}; }

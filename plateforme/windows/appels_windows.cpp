@@ -7,7 +7,72 @@ namespace {
 // A user's disk quota exceeded; older MinGW-w64 headers do not name it.
 constexpr DWORD QUOTA_DEPASSE = 1295;
 
+class AppelsReels : public AppelsWindows {
+public:
+    DWORD attributs(const std::string& chemin) override { return GetFileAttributesW(cheminLarge(chemin).c_str()); }
+    HANDLE ouvrir(const std::string& chemin, DWORD acces, DWORD partage, DWORD disposition, DWORD drapeaux) override
+    {
+        return CreateFileW(cheminLarge(chemin).c_str(), acces, partage, nullptr, disposition, drapeaux, nullptr);
+    }
+    DWORD type(HANDLE fichier) override { return GetFileType(fichier); }
+    BOOL informations(HANDLE fichier, BY_HANDLE_FILE_INFORMATION& info) override
+    {
+        return GetFileInformationByHandle(fichier, &info);
+    }
+    BOOL informationsBase(HANDLE fichier, FILE_BASIC_INFO& info) override
+    {
+        return GetFileInformationByHandleEx(fichier, FileBasicInfo, &info, sizeof info);
+    }
+    BOOL taille(HANDLE fichier, LARGE_INTEGER& taille) override { return GetFileSizeEx(fichier, &taille); }
+    BOOL verrouiller(HANDLE fichier) override
+    {
+        OVERLAPPED tout = {};
+        return LockFileEx(fichier, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &tout);
+    }
+    BOOL deverrouiller(HANDLE fichier) override
+    {
+        OVERLAPPED tout = {};
+        return UnlockFileEx(fichier, 0, MAXDWORD, MAXDWORD, &tout);
+    }
+    BOOL placer(HANDLE fichier, LARGE_INTEGER position) override
+    {
+        return SetFilePointerEx(fichier, position, nullptr, FILE_BEGIN);
+    }
+    BOOL lire(HANDLE fichier, char* octets, DWORD taille, DWORD& lus) override
+    {
+        return ReadFile(fichier, octets, taille, &lus, nullptr);
+    }
+    BOOL ecrire(HANDLE fichier, const char* octets, DWORD taille, DWORD& ecrits) override
+    {
+        return WriteFile(fichier, octets, taille, &ecrits, nullptr);
+    }
+    BOOL synchroniser(HANDLE fichier) override { return FlushFileBuffers(fichier); }
+    BOOL tronquer(HANDLE fichier) override { return SetEndOfFile(fichier); }
+    BOOL supprimerOuvert(HANDLE fichier) override
+    {
+        FILE_DISPOSITION_INFO supprimer = {TRUE};
+        return SetFileInformationByHandle(fichier, FileDispositionInfo, &supprimer, sizeof supprimer);
+    }
+    BOOL fermer(HANDLE fichier) override { return CloseHandle(fichier); }
+    BOOL supprimer(const std::string& chemin) override { return DeleteFileW(cheminLarge(chemin).c_str()); }
+    BOOL changerAttributs(const std::string& chemin, DWORD attributs) override
+    {
+        return SetFileAttributesW(cheminLarge(chemin).c_str(), attributs);
+    }
+    BOOL renommer(const std::string& de, const std::string& vers) override
+    {
+        return MoveFileExW(cheminLarge(de).c_str(), cheminLarge(vers).c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+};
+
 }  // namespace
+
+AppelsWindows& appelsWindowsReels()
+{
+    static AppelsReels appels;
+    return appels;
+}
 
 std::wstring cheminLarge(const std::string& chemin)
 {
@@ -116,10 +181,10 @@ std::optional<Cause> causeAttributs(DWORD attributs)
     return std::nullopt;
 }
 
-bool identiteDe(HANDLE fichier, Identite& identite)
+bool identiteDe(AppelsWindows& appels, HANDLE fichier, Identite& identite)
 {
     BY_HANDLE_FILE_INFORMATION info = {};
-    if (GetFileInformationByHandle(fichier, &info) == 0) {
+    if (appels.informations(fichier, info) == 0) {
         return false;
     }
     identite.volume = info.dwVolumeSerialNumber;
@@ -127,13 +192,13 @@ bool identiteDe(HANDLE fichier, Identite& identite)
     return true;
 }
 
-DWORD ecrireTout(HANDLE fichier, const std::string& contenu)
+DWORD ecrireTout(AppelsWindows& appels, HANDLE fichier, const std::string& contenu)
 {
     std::size_t fait = 0;
     while (fait < contenu.size()) {
         const DWORD morceau = static_cast<DWORD>(std::min<std::size_t>(contenu.size() - fait, 1U << 24U));
         DWORD ecrit = 0;
-        if (WriteFile(fichier, contenu.data() + fait, morceau, &ecrit, nullptr) == 0) {
+        if (appels.ecrire(fichier, contenu.data() + fait, morceau, ecrit) == 0) {
             return GetLastError();
         }
         if (ecrit == 0) {
@@ -144,19 +209,23 @@ DWORD ecrireTout(HANDLE fichier, const std::string& contenu)
     return 0;
 }
 
-HANDLE ouvrirSansLien(const std::string& chemin, DWORD acces, DWORD disposition)
+HANDLE ouvrirSansLien(AppelsWindows& appels, const std::string& chemin, DWORD acces, DWORD disposition)
 {
-    return CreateFileW(cheminLarge(chemin).c_str(), acces, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                       nullptr, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    return appels.ouvrir(chemin, acces, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, disposition,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
 }
 
-std::optional<Raison> verifierFichier(HANDLE fichier)
+std::optional<Raison> verifierFichier(AppelsWindows& appels, HANDLE fichier)
 {
-    if (GetFileType(fichier) != FILE_TYPE_DISK) {
+    const DWORD type = appels.type(fichier);
+    if (type == FILE_TYPE_UNKNOWN && GetLastError() != NO_ERROR) {
+        return raisonWindows(GetLastError());
+    }
+    if (type != FILE_TYPE_DISK) {
         return Raison{Cause::PAS_ORDINAIRE, {}};
     }
     FILE_BASIC_INFO info = {};
-    if (GetFileInformationByHandleEx(fichier, FileBasicInfo, &info, sizeof info) == 0) {
+    if (appels.informationsBase(fichier, info) == 0) {
         return raisonWindows(GetLastError());
     }
     if (const auto cause = causeAttributs(info.FileAttributes)) {

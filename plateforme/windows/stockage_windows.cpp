@@ -7,7 +7,8 @@
 //   before its size is noted, the name checked to still lead to the locked file
 //   (volume serial and file index), a PDF refused before anything is written,
 //   the file flushed (FlushFileBuffers) and taken back to the noted size (or
-//   removed, when this save made it) after any failure;
+//   removed, when this save made it) after any failure, and a file this save
+//   made is removed too when the save stops before writing;
 // - a PDF replaced whole: written to a temporary of the same directory, flushed,
 //   then put in the name's place by MoveFileExW (replace, write-through); only a
 //   PDF or nothing is replaced, and the temporary is removed after a failure;
@@ -15,7 +16,8 @@
 //   under way is over, as the termination signals do on POSIX systems.
 //
 // Windows has no directory sync: an entry made or renamed is as durable as the
-// file system makes it (NTFS journals it).
+// file system makes it (NTFS journals it). Every call on a file goes through
+// AppelsWindows, so that tests can make any of them fail.
 #include <atomic>
 
 #include "appels_windows.h"
@@ -52,22 +54,27 @@ public:
     ControleRetenu& operator=(const ControleRetenu&) = delete;
 };
 
-// An open handle, closed at the end of its scope.
+// An open handle, closed at the end of its scope. The storage does not ask
+// CloseHandle how it went: on Windows a close reports no write that failed,
+// FlushFileBuffers has.
 class Poignee {
 public:
-    explicit Poignee(HANDLE p) : h(p) {}
-    ~Poignee()
-    {
-        if (ouverte()) {
-            CloseHandle(h);
-        }
-    }
+    Poignee(AppelsWindows& a, HANDLE p) : appels(a), h(p) {}
+    ~Poignee() { fermer(); }
     Poignee(const Poignee&) = delete;
     Poignee& operator=(const Poignee&) = delete;
     bool ouverte() const { return h != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return h; }
+    void fermer()
+    {
+        if (ouverte()) {
+            appels.fermer(h);
+            h = INVALID_HANDLE_VALUE;
+        }
+    }
 
 private:
+    AppelsWindows& appels;
     HANDLE h;
 };
 
@@ -75,9 +82,9 @@ std::optional<Echec> echec(const Raison& raison) { return Echec{raison, Echec::S
 std::optional<Echec> echecWindows(DWORD code) { return echec(raisonWindows(code)); }
 
 // What the name `chemin` itself is, not followed: nullopt when nothing is there.
-std::optional<DWORD> attributsDe(const std::string& chemin, DWORD& erreur)
+std::optional<DWORD> attributsDe(AppelsWindows& appels, const std::string& chemin, DWORD& erreur)
 {
-    const DWORD a = GetFileAttributesW(cheminLarge(chemin).c_str());
+    const DWORD a = appels.attributs(chemin);
     erreur = a == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0;
     if (a == INVALID_FILE_ATTRIBUTES) {
         return std::nullopt;
@@ -89,10 +96,10 @@ bool absent(DWORD erreur) { return erreur == ERROR_FILE_NOT_FOUND; }
 
 // What stands at `chemin` before anything is written there: its attributes in
 // `attributs` (nullopt when nothing has that name), or why it may not be written.
-std::optional<Echec> examinerCible(const std::string& chemin, std::optional<DWORD>& attributs)
+std::optional<Echec> examinerCible(AppelsWindows& appels, const std::string& chemin, std::optional<DWORD>& attributs)
 {
     DWORD erreur = 0;
-    attributs = attributsDe(chemin, erreur);
+    attributs = attributsDe(appels, chemin, erreur);
     if (!attributs && !absent(erreur)) {
         return echecWindows(erreur);
     }
@@ -119,14 +126,14 @@ std::string enTexteWindows(const std::string& contenu)
 }
 
 // The first bytes of the open file, at most `taille`; 0 or the error code.
-DWORD lireDebut(HANDLE fichier, std::size_t taille, std::string& octets)
+DWORD lireDebut(AppelsWindows& appels, HANDLE fichier, std::size_t taille, std::string& octets)
 {
     octets.assign(taille, '\0');
     std::size_t lu = 0;
     while (lu < taille) {
         DWORD n = 0;
         const DWORD morceau = static_cast<DWORD>(std::min<std::size_t>(taille - lu, 1U << 24U));
-        if (ReadFile(fichier, octets.data() + lu, morceau, &n, nullptr) == 0) {
+        if (appels.lire(fichier, octets.data() + lu, morceau, n) == 0) {
             octets.resize(lu);
             return GetLastError();
         }
@@ -139,26 +146,28 @@ DWORD lireDebut(HANDLE fichier, std::size_t taille, std::string& octets)
     return 0;
 }
 
-class StockageWindows : public Stockage {
-public:
-    std::optional<Echec> ajouterFiche(const std::string& chemin, const std::string& contenu) override;
-    std::optional<Echec> remplacerPdf(const std::string& chemin, const std::string& contenu) override;
-    std::optional<Raison> lire(const std::string& chemin, std::size_t tailleMax, std::string& contenu,
-                               Identite& identite) override;
-    bool estLeFichier(const std::string& chemin, const Identite& identite) override;
-};
+// The temporary removed after the replacement failed with `erreur`: the failure, and the temporary's fate.
+Echec sansTemporaire(AppelsWindows& appels, DWORD erreur, const std::string& temporaire)
+{
+    if (appels.supprimer(temporaire) == 0) {
+        return {raisonWindows(erreur), Echec::Suite::TEMPORAIRE_RESTE, raisonWindows(GetLastError()), temporaire};
+    }
+    return {raisonWindows(erreur), Echec::Suite::AUCUNE, {}, {}};
+}
+
+}  // namespace
 
 std::optional<Echec> StockageWindows::ajouterFiche(const std::string& chemin, const std::string& contenu)
 {
     const ControleRetenu retenu;
     for (int essai = 0; essai < ESSAIS; ++essai) {
         std::optional<DWORD> attributs;
-        if (auto refus = examinerCible(chemin, attributs)) {
+        if (auto refus = examinerCible(appels, chemin, attributs)) {
             return refus;
         }
         const bool cree = !attributs;
-        const Poignee f(
-            ouvrirSansLien(chemin, GENERIC_READ | GENERIC_WRITE | DELETE, cree ? CREATE_NEW : OPEN_EXISTING));
+        const Poignee f(appels, ouvrirSansLien(appels, chemin, GENERIC_READ | GENERIC_WRITE | DELETE,
+                                               cree ? CREATE_NEW : OPEN_EXISTING));
         if (!f.ouverte()) {
             const DWORD e = GetLastError();
             if (e == (cree ? ERROR_FILE_EXISTS : ERROR_FILE_NOT_FOUND)) {
@@ -166,54 +175,56 @@ std::optional<Echec> StockageWindows::ajouterFiche(const std::string& chemin, co
             }
             return echecWindows(e);
         }
-        if (const auto r = verifierFichier(f.get())) {
-            return echec(*r);
+        // Before anything is written: a file this try made goes again with its handle.
+        const auto abandon = [&](const Raison& raison) {
+            if (cree) {
+                appels.supprimerOuvert(f.get());
+            }
+            return echec(raison);
+        };
+        if (const auto r = verifierFichier(appels, f.get())) {
+            return abandon(*r);
         }
-        OVERLAPPED tout = {};
-        if (LockFileEx(f.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &tout) == 0) {
-            return echecWindows(GetLastError());
+        if (appels.verrouiller(f.get()) == 0) {
+            return abandon(raisonWindows(GetLastError()));
         }
         Identite ouvert;
-        if (!identiteDe(f.get(), ouvert)) {
-            return echecWindows(GetLastError());
+        if (!identiteDe(appels, f.get(), ouvert)) {
+            return abandon(raisonWindows(GetLastError()));
         }
         if (!estLeFichier(chemin, ouvert)) {
-            continue;  // renamed or replaced while this copy waited for the lock
+            continue;  // renamed, replaced or removed while this copy waited for the lock
         }
         LARGE_INTEGER avant = {};
-        if (GetFileSizeEx(f.get(), &avant) == 0) {
-            return echecWindows(GetLastError());
+        if (appels.taille(f.get(), avant) == 0) {
+            return abandon(raisonWindows(GetLastError()));
         }
         std::string debut;
-        if (const DWORD e = lireDebut(f.get(), DEBUT_PDF.size(), debut)) {
-            return echecWindows(e);
+        if (avant.QuadPart >= static_cast<LONGLONG>(DEBUT_PDF.size())) {
+            if (const DWORD e = lireDebut(appels, f.get(), DEBUT_PDF.size(), debut)) {
+                return echecWindows(e);
+            }
         }
         if (debut == DEBUT_PDF) {
             return echec({Cause::UN_PDF, {}});
         }
-        LARGE_INTEGER fin = {};
-        DWORD e = SetFilePointerEx(f.get(), avant, nullptr, FILE_BEGIN) == 0 ? GetLastError() : 0;
-        e = e != 0 ? e : ecrireTout(f.get(), enTexteWindows(contenu));
-        e = e != 0 ? e : (FlushFileBuffers(f.get()) == 0 ? GetLastError() : 0);
+        DWORD e = appels.placer(f.get(), avant) == 0 ? GetLastError() : 0;
+        e = e != 0 ? e : ecrireTout(appels, f.get(), enTexteWindows(contenu));
+        e = e != 0 ? e : (appels.synchroniser(f.get()) == 0 ? GetLastError() : 0);
         if (e == 0) {
-            UnlockFileEx(f.get(), 0, MAXDWORD, MAXDWORD, &tout);
+            appels.deverrouiller(f.get());
             return std::nullopt;
         }
         // Take this save's bytes back: the file to its noted size, or gone when it is new.
         Echec resultat{raisonWindows(e), Echec::Suite::AUCUNE, {}, {}};
-        bool repris = false;
-        if (cree) {
-            FILE_DISPOSITION_INFO supprimer = {TRUE};
-            repris = SetFileInformationByHandle(f.get(), FileDispositionInfo, &supprimer, sizeof supprimer) != 0;
-        } else {
-            repris = SetFilePointerEx(f.get(), avant, &fin, FILE_BEGIN) != 0 && SetEndOfFile(f.get()) != 0 &&
-                     FlushFileBuffers(f.get()) != 0;
-        }
+        const bool repris = cree ? appels.supprimerOuvert(f.get()) != 0
+                                 : appels.placer(f.get(), avant) != 0 && appels.tronquer(f.get()) != 0 &&
+                                       appels.synchroniser(f.get()) != 0;
         if (!repris) {
             resultat.suite = Echec::Suite::DEBUT_NON_RETIRE;
             resultat.raisonSuite = raisonWindows(GetLastError());
         }
-        UnlockFileEx(f.get(), 0, MAXDWORD, MAXDWORD, &tout);
+        appels.deverrouiller(f.get());
         return resultat;
     }
     return echec({Cause::NOM_INSTABLE, {}});
@@ -222,19 +233,19 @@ std::optional<Echec> StockageWindows::ajouterFiche(const std::string& chemin, co
 std::optional<Echec> StockageWindows::remplacerPdf(const std::string& chemin, const std::string& contenu)
 {
     std::optional<DWORD> attributs;
-    if (auto refus = examinerCible(chemin, attributs)) {
+    if (auto refus = examinerCible(appels, chemin, attributs)) {
         return refus;
     }
     if (attributs) {
-        const Poignee existant(ouvrirSansLien(chemin, GENERIC_READ, OPEN_EXISTING));
+        const Poignee existant(appels, ouvrirSansLien(appels, chemin, GENERIC_READ, OPEN_EXISTING));
         if (!existant.ouverte()) {
             return echecWindows(GetLastError());
         }
-        if (const auto r = verifierFichier(existant.get())) {
+        if (const auto r = verifierFichier(appels, existant.get())) {
             return echec(*r);
         }
         std::string debut;
-        if (const DWORD e = lireDebut(existant.get(), DEBUT_PDF.size(), debut)) {
+        if (const DWORD e = lireDebut(appels, existant.get(), DEBUT_PDF.size(), debut)) {
             return echecWindows(e);
         }
         if (debut != DEBUT_PDF) {
@@ -243,33 +254,20 @@ std::optional<Echec> StockageWindows::remplacerPdf(const std::string& chemin, co
     }
     // The temporary beside it, named by this process: another print's is never taken.
     const std::string temporaire = chemin + ".vesperine-" + std::to_string(GetCurrentProcessId()) + ".tmp";
-    {
-        const Poignee t(CreateFileW(cheminLarge(temporaire).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN, nullptr));
-        if (!t.ouverte()) {
-            return echecWindows(GetLastError());
-        }
-        DWORD e = ecrireTout(t.get(), contenu);
-        e = e != 0 ? e : (FlushFileBuffers(t.get()) == 0 ? GetLastError() : 0);
-        if (e != 0) {
-            CloseHandle(t.get());
-            Echec resultat{raisonWindows(e), Echec::Suite::AUCUNE, {}, {}};
-            if (DeleteFileW(cheminLarge(temporaire).c_str()) == 0) {
-                resultat = {raisonWindows(e), Echec::Suite::TEMPORAIRE_RESTE, raisonWindows(GetLastError()),
-                            temporaire};
-            }
-            return resultat;
-        }
+    Poignee t(appels, appels.ouvrir(temporaire, GENERIC_WRITE, 0, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN));
+    if (!t.ouverte()) {
+        return echecWindows(GetLastError());
     }
-    SetFileAttributesW(cheminLarge(temporaire).c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (MoveFileExW(cheminLarge(temporaire).c_str(), cheminLarge(chemin).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-        const DWORD e = GetLastError();
-        Echec resultat{raisonWindows(e), Echec::Suite::AUCUNE, {}, {}};
-        if (DeleteFileW(cheminLarge(temporaire).c_str()) == 0) {
-            resultat = {raisonWindows(e), Echec::Suite::TEMPORAIRE_RESTE, raisonWindows(GetLastError()), temporaire};
-        }
-        return resultat;
+    DWORD e = ecrireTout(appels, t.get(), contenu);
+    e = e != 0 ? e : (appels.synchroniser(t.get()) == 0 ? GetLastError() : 0);
+    t.fermer();
+    if (e != 0) {
+        return sansTemporaire(appels, e, temporaire);
+    }
+    appels.changerAttributs(temporaire, FILE_ATTRIBUTE_NORMAL);
+    if (appels.renommer(temporaire, chemin) == 0) {
+        return sansTemporaire(appels, GetLastError(), temporaire);
     }
     return std::nullopt;
 }
@@ -278,26 +276,29 @@ std::optional<Raison> StockageWindows::lire(const std::string& chemin, std::size
                                             Identite& identite)
 {
     DWORD erreur = 0;
-    const auto attributs = attributsDe(chemin, erreur);
+    const auto attributs = attributsDe(appels, chemin, erreur);
     if (!attributs) {
         return raisonWindows(erreur);
     }
     if ((*attributs & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return Raison{Cause::DOSSIER, {}};
     }
-    const Poignee f(CreateFileW(cheminLarge(chemin).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const Poignee f(appels, appels.ouvrir(chemin, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
     if (!f.ouverte()) {
         return raisonWindows(GetLastError());
     }
-    if (GetFileType(f.get()) != FILE_TYPE_DISK) {
-        return Raison{Cause::PAS_ORDINAIRE, {}};
-    }
-    if (!identiteDe(f.get(), identite)) {
+    const DWORD type = appels.type(f.get());
+    if (type == FILE_TYPE_UNKNOWN && GetLastError() != NO_ERROR) {
         return raisonWindows(GetLastError());
     }
-    if (const DWORD e = lireDebut(f.get(), tailleMax, contenu)) {
+    if (type != FILE_TYPE_DISK) {
+        return Raison{Cause::PAS_ORDINAIRE, {}};
+    }
+    if (!identiteDe(appels, f.get(), identite)) {
+        return raisonWindows(GetLastError());
+    }
+    if (const DWORD e = lireDebut(appels, f.get(), tailleMax, contenu)) {
         return raisonWindows(e);
     }
     return std::nullopt;
@@ -305,15 +306,13 @@ std::optional<Raison> StockageWindows::lire(const std::string& chemin, std::size
 
 bool StockageWindows::estLeFichier(const std::string& chemin, const Identite& identite)
 {
-    const Poignee f(ouvrirSansLien(chemin, 0, OPEN_EXISTING));
+    const Poignee f(appels, ouvrirSansLien(appels, chemin, 0, OPEN_EXISTING));
     Identite vue;
-    return f.ouverte() && identiteDe(f.get(), vue) && vue == identite;
+    return f.ouverte() && identiteDe(appels, f.get(), vue) && vue == identite;
 }
-
-}  // namespace
 
 Stockage& stockageReel()
 {
-    static StockageWindows stockage;
+    static StockageWindows stockage(appelsWindowsReels());
     return stockage;
 }
