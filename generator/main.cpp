@@ -21,6 +21,7 @@ int lancer(int argc, char* argv[])
     preparerProcessus();
     const std::vector<std::string> arguments = argumentsDuProcessus(argc, argv);
     std::vector<const char*> mots;
+    mots.reserve(arguments.size());
     for (const std::string& argument : arguments) {
         mots.push_back(argument.c_str());
     }
