@@ -211,8 +211,16 @@ DWORD ecrireTout(AppelsWindows& appels, HANDLE fichier, const std::string& conte
 
 HANDLE ouvrirSansLien(AppelsWindows& appels, const std::string& chemin, DWORD acces, DWORD disposition)
 {
-    return appels.ouvrir(chemin, acces, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, disposition,
-                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
+    // While another program replaces the file, Windows refuses to open it for
+    // an instant (sharing violation): it is tried again a little later.
+    for (int essai = 0;; ++essai) {
+        const HANDLE h = appels.ouvrir(chemin, acces, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
+        if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION || essai == 50) {
+            return h;
+        }
+        Sleep(10);
+    }
 }
 
 std::optional<Raison> verifierFichier(AppelsWindows& appels, HANDLE fichier)

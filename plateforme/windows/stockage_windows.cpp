@@ -11,7 +11,8 @@
 //   made is removed too when the save stops before writing;
 // - a PDF replaced whole: written to a temporary of the same directory, flushed,
 //   then put in the name's place by MoveFileExW (replace, write-through); only a
-//   PDF or nothing is replaced, and the temporary is removed after a failure;
+//   PDF or nothing is replaced, the temporary is removed after a failure, and one
+//   left by a killed print is removed by the next print of the same name;
 // - console control (Ctrl+C, Ctrl+Break, closing the window) waits until a save
 //   under way is over, as the termination signals do on POSIX systems.
 //
@@ -230,6 +231,75 @@ std::optional<Echec> StockageWindows::ajouterFiche(const std::string& chemin, co
     return echec({Cause::NOM_INSTABLE, {}});
 }
 
+namespace {
+
+// Temporaries of one PDF, ".<name>.<n>.provisoire" beside it as on POSIX
+// systems: enough for several prints at once. A writer holds its own open for
+// writing from its creation until it is renamed; a print killed before
+// removing its own leaves one that nobody holds, which the next print of the
+// same name removes.
+constexpr int TEMPORAIRES = 16;
+constexpr std::size_t NOM_MAX = 200;  // bytes of the PDF's name kept, so that the whole fits in 255
+
+std::string nomTemporaire(const std::string& chemin, int rang)
+{
+    const std::size_t debut = chemin.find_last_of("/\\") + 1;  // npos + 1 is 0
+    return chemin.substr(0, debut) + "." + chemin.substr(debut, NOM_MAX) + "." + std::to_string(rang) + ".provisoire";
+}
+
+void retirerAbandonnes(AppelsWindows& appels, const std::string& chemin)
+{
+    for (int rang = 0; rang < TEMPORAIRES; ++rang) {
+        const std::string temporaire = nomTemporaire(chemin, rang);
+        // Shared for reading alone: the open fails while a writer holds it.
+        const Poignee t(appels, appels.ouvrir(temporaire, GENERIC_READ | DELETE, FILE_SHARE_READ, OPEN_EXISTING,
+                                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT));
+        if (t.ouverte() && !verifierFichier(appels, t.get())) {
+            appels.supprimerOuvert(t.get());  // its writer is gone
+        }
+    }
+}
+
+// A new temporary for the PDF `chemin`, open for writing, its name in
+// `temporaire`; INVALID_HANDLE_VALUE with the error in `erreur` (0: all taken).
+HANDLE creerTemporaire(AppelsWindows& appels, const std::string& chemin, std::string& temporaire, DWORD& erreur)
+{
+    for (int rang = 0; rang < TEMPORAIRES; ++rang) {
+        temporaire = nomTemporaire(chemin, rang);
+        // Shared for deletion, so that it can be renamed while open.
+        const HANDLE t = appels.ouvrir(temporaire, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, CREATE_NEW,
+                                       FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN);
+        erreur = t == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+        if (erreur == ERROR_FILE_EXISTS || erreur == ERROR_ALREADY_EXISTS) {
+            continue;  // another print's
+        }
+        return t;
+    }
+    erreur = 0;
+    return INVALID_HANDLE_VALUE;
+}
+
+// Puts `temporaire` in the place of `chemin`: 0 or the error. While another
+// print has the PDF open, if only to look at its start, Windows refuses the
+// replacement (access denied, sharing violation): it is tried again a little later.
+DWORD remplacer(AppelsWindows& appels, const std::string& temporaire, const std::string& chemin)
+{
+    DWORD erreur = 0;
+    for (int essai = 0; essai < 50; ++essai) {
+        if (appels.renommer(temporaire, chemin) != 0) {
+            return 0;
+        }
+        erreur = GetLastError();
+        if (erreur != ERROR_ACCESS_DENIED && erreur != ERROR_SHARING_VIOLATION) {
+            break;
+        }
+        Sleep(10);
+    }
+    return erreur;
+}
+
+}  // namespace
+
 std::optional<Echec> StockageWindows::remplacerPdf(const std::string& chemin, const std::string& contenu)
 {
     std::optional<DWORD> attributs;
@@ -252,24 +322,20 @@ std::optional<Echec> StockageWindows::remplacerPdf(const std::string& chemin, co
             return echec({Cause::PAS_UN_PDF, {}});
         }
     }
-    // The temporary beside it, named by this process: another print's is never taken.
-    const std::string temporaire = chemin + ".vesperine-" + std::to_string(GetCurrentProcessId()) + ".tmp";
-    Poignee t(appels, appels.ouvrir(temporaire, GENERIC_WRITE, 0, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN));
+    retirerAbandonnes(appels, chemin);
+    std::string temporaire;
+    DWORD e = 0;
+    Poignee t(appels, creerTemporaire(appels, chemin, temporaire, e));
     if (!t.ouverte()) {
-        return echecWindows(GetLastError());
+        return e == 0 ? echec({Cause::IMPRESSIONS_EN_COURS, {}}) : echecWindows(e);
     }
-    DWORD e = ecrireTout(appels, t.get(), contenu);
+    e = ecrireTout(appels, t.get(), contenu);
     e = e != 0 ? e : (appels.synchroniser(t.get()) == 0 ? GetLastError() : 0);
+    // Shown, then renamed while still open: no other print can take it for abandoned.
+    e = e != 0 ? e : (appels.changerAttributs(temporaire, FILE_ATTRIBUTE_NORMAL) == 0 ? GetLastError() : 0);
+    e = e != 0 ? e : remplacer(appels, temporaire, chemin);
     t.fermer();
-    if (e != 0) {
-        return sansTemporaire(appels, e, temporaire);
-    }
-    appels.changerAttributs(temporaire, FILE_ATTRIBUTE_NORMAL);
-    if (appels.renommer(temporaire, chemin) == 0) {
-        return sansTemporaire(appels, GetLastError(), temporaire);
-    }
-    return std::nullopt;
+    return e == 0 ? std::nullopt : std::optional<Echec>(sansTemporaire(appels, e, temporaire));
 }
 
 std::optional<Raison> StockageWindows::lire(const std::string& chemin, std::size_t tailleMax, std::string& contenu,
