@@ -26,13 +26,9 @@ void ecrireFichier(const std::filesystem::path& chemin, const std::string& conte
     out << contenu;
 }
 
-#ifdef _WIN32
+// On POSIX systems both are the bytes themselves.
 std::string enUtf8(const std::filesystem::path& chemin) { return chemin.u8string(); }
 std::filesystem::path depuisUtf8(const std::string& nom) { return std::filesystem::u8path(nom); }
-#else
-std::string enUtf8(const std::filesystem::path& chemin) { return chemin.string(); }
-std::filesystem::path depuisUtf8(const std::string& nom) { return nom; }
-#endif
 
 void incompris(const std::filesystem::path& fichier, int ligne, const std::string& texte)
 {

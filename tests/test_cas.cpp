@@ -74,16 +74,14 @@ std::vector<std::string> lignes(const std::string& texte)
 bool estPdf(const std::string& octets) { return octets.rfind("%PDF-", 0) == 0; }
 
 #ifdef _WIN32
-fs::path PDF_CAS;  // VESPERINE_PDF_CAS: where the PDFs of the cases are left for tests/pages-des-cas.sh
-
 // No Linux program starts from inside wine: the PDF is left as
 // VESPERINE_PDF_CAS/<case>/<cle>.pdf, whose text tests/pages-des-cas.sh checks
 // on Linux against pages/, and the text that pages/ has stands for it here, so
 // that only which PDFs were written is compared in this process.
 std::string texteDesPages(const std::string& cle, const std::string& pdf)
 {
-    if (!PDF_CAS.empty()) {
-        const fs::path fichier = PDF_CAS / CAS.filename() / depuisUtf8(cle + ".pdf");
+    if (const char* dossier = std::getenv("VESPERINE_PDF_CAS")) {
+        const fs::path fichier = fs::absolute(dossier) / CAS.filename() / depuisUtf8(cle + ".pdf");
         fs::create_directories(fichier.parent_path());
         ecrireFichier(fichier, pdf);
     }
@@ -107,11 +105,9 @@ std::string texteDesPages(const std::string& /*cle*/, const std::string& pdf)
     if (!reussit("command -v qpdf pdftotext > /dev/null")) {
         return "qpdf and pdftotext are needed: apt-get install qpdf poppler-utils\n";
     }
-    if (!reussit("qpdf --check '" + fichier + "' > /dev/null")) {
-        return "qpdf --check refuses the PDF\n";
-    }
-    if (!reussit("pdftotext -layout '" + fichier + "' '" + fichier + ".txt'")) {
-        return "pdftotext fails on the PDF\n";
+    if (!reussit("qpdf --check '" + fichier + "' > /dev/null && pdftotext -layout '" + fichier + "' '" + fichier +
+                 ".txt'")) {
+        return "qpdf --check refuses the PDF, or pdftotext fails on it\n";
     }
     return lireFichier(fichier + ".txt");
 }
@@ -256,27 +252,22 @@ std::string pannesImpossiblesIci(const Donnees& d)
     return WINDOWS && coupeLaisse ? "the sheet left cut holds half a write, other bytes with CR LF line ends" : "";
 }
 
-// Why the case cannot run on this system, or "" when it can. plateforme.txt
-// keeps a case to one system: its first line "windows" or "posix", then, for
-// "posix", a line that says why the case cannot run under wine.
+// Why the case cannot run on this system, or "" when it can. plateforme.txt,
+// the line "windows", keeps a case to Windows.
 std::string pourquoiPasIci(const Donnees& d)
 {
-    const std::vector<std::string> plateforme = lignes(lireSiPresent("plateforme.txt"));
-    if (!plateforme.empty() && plateforme != std::vector<std::string>{"windows"} &&
-        (plateforme.size() != 2 || plateforme[0] != "posix" || plateforme[1].empty())) {
-        incompris(CAS / "plateforme.txt", 1, plateforme[0]);
+    const std::string plateforme = lireSiPresent("plateforme.txt");
+    if (!plateforme.empty() && plateforme != "windows\n") {
+        incompris(CAS / "plateforme.txt", 1, plateforme);
     }
-    if (!plateforme.empty() && plateforme[0] == "windows" && !WINDOWS) {
+    if (!plateforme.empty() && !WINDOWS) {
         return "a case of Windows alone (plateforme.txt)";
-    }
-    if (!plateforme.empty() && plateforme[0] == "posix" && WINDOWS) {
-        return "a case of POSIX systems alone (plateforme.txt): " + plateforme[1];
-    }
-    if (const std::string raison = pannesImpossiblesIci(d); !raison.empty()) {
-        return raison;
     }
     if (WINDOWS && fs::exists(CAS / "fifos.txt")) {
         return "Windows has no FIFO (fifos.txt)";
+    }
+    if (const std::string raison = pannesImpossiblesIci(d); !raison.empty()) {
+        return raison;
     }
     // Wine shows a link of the case folder as what it leads to: CMake, on Linux, names them.
     const char* liens = std::getenv("VESPERINE_LIENS");
@@ -552,8 +543,7 @@ int main(int argc, char** argv)
     CAS = fs::absolute(argv[1]);
 #ifdef _WIN32
     if (const char* dossier = std::getenv("VESPERINE_PDF_CAS")) {
-        PDF_CAS = fs::absolute(dossier);
-        fs::remove_all(PDF_CAS / CAS.filename());
+        fs::remove_all(fs::absolute(dossier) / CAS.filename());
     }
 #endif
     return RUN_ALL_TESTS();
