@@ -196,8 +196,13 @@ LigneDeCommande lireLigneDeCommande(int argc, const char* const argv[], std::ost
                                    " ne va qu'avec --hasard");
     }
     if (ligne.imprimer && (ligne.avecGraine || ligne.imprimable || ligne.hasard)) {
-        const char* autre = ligne.hasard ? "--hasard" : ligne.avecGraine ? "--graine" : "--imprimable";
-        return erreur(erreurs, std::string("--imprimer ne va pas avec ") + autre);
+        std::string autre = "--imprimable";
+        if (ligne.hasard) {
+            autre = "--hasard";
+        } else if (ligne.avecGraine) {
+            autre = "--graine";
+        }
+        return erreur(erreurs, "--imprimer ne va pas avec " + autre);
     }
     if (ligne.hasard && arguments.empty() && demande.empty()) {
         return erreur(erreurs, "--hasard attend au moins un nom de personnage");
