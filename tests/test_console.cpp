@@ -28,13 +28,13 @@ TEST(SortieUtf8, SignaleLesEchecs)
 // Invalid UTF-8 in a name is kept byte for byte (a lone continuation byte, a lead
 // byte without its continuation, a cut sequence, an encoded surrogate); what
 // Windows-1252 cannot hold becomes '?', and so does a byte-order mark anywhere but
-// at the very start of the input. Refused answers write
-// their reminder; once the input ends there is no answer. Blanks, words, numbers,
-// refusals and an input that fails, in whole dialogues, are the transcripts'.
+// at the very start of the input. Each blank of the classic locale ends a word.
+// Refused answers write their reminder; once the input ends there is no answer.
+// Words, numbers, refusals and an input that fails, in whole dialogues, are the transcripts'.
 TEST(Console, MotsBrutsReponsesRefuseesEtFin)
 {
     std::istringstream clavier(
-        "a\x80z \xC3z b\xC3 \xED\xA0\x80 \xCE\xA9\xF0\x9F\x98\x80 \xEF\xBB\xBFx 0 abc 6 99999999999 5 7");
+        "a\x80z\t\xC3z\nb\xC3\v\xED\xA0\x80\f\xCE\xA9\xF0\x9F\x98\x80\r\xEF\xBB\xBFx 0 abc 6 99999999999 5 7");
     std::ostringstream terminal;
     Console console(clavier, terminal);
     for (const char* mot : {"a\x80z", "\xC3z", "b\xC3", "\xED\xA0\x80", "??", "?x"}) {
