@@ -74,6 +74,18 @@ AppelsWindows& appelsWindowsReels()
     return appels;
 }
 
+std::string versUtf8(const std::wstring& texte)
+{
+    if (texte.empty()) {
+        return {};
+    }
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, texte.data(), static_cast<int>(texte.size()), nullptr, 0, nullptr, nullptr);
+    std::string resultat(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, texte.data(), static_cast<int>(texte.size()), resultat.data(), n, nullptr, nullptr);
+    return resultat;
+}
+
 std::wstring cheminLarge(const std::string& chemin)
 {
     std::wstring large;
@@ -153,12 +165,8 @@ Raison raisonWindows(DWORD code)
         while (!large.empty() && (large.back() == L'\n' || large.back() == L'\r' || large.back() == L'.')) {
             large.pop_back();
         }
-        const int taille =
-            WideCharToMultiByte(CP_UTF8, 0, large.data(), static_cast<int>(large.size()), nullptr, 0, nullptr, nullptr);
-        if (taille > 0) {
-            utf8.assign(static_cast<std::size_t>(taille), '\0');
-            WideCharToMultiByte(CP_UTF8, 0, large.data(), static_cast<int>(large.size()), utf8.data(), taille, nullptr,
-                                nullptr);
+        if (std::string mots = versUtf8(large); !mots.empty()) {
+            utf8 = std::move(mots);
         }
     }
     LocalFree(texte);
@@ -211,16 +219,14 @@ DWORD ecrireTout(AppelsWindows& appels, HANDLE fichier, const std::string& conte
 
 HANDLE ouvrirSansLien(AppelsWindows& appels, const std::string& chemin, DWORD acces, DWORD disposition)
 {
-    // While another program replaces the file, Windows refuses to open it for
-    // an instant (sharing violation): it is tried again a little later.
-    for (int essai = 0;; ++essai) {
-        const HANDLE h = appels.ouvrir(chemin, acces, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
-        if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION || essai == 50) {
-            return h;
-        }
-        Sleep(10);
-    }
+    // While another program replaces the file, Windows refuses to open it for an instant.
+    HANDLE h = INVALID_HANDLE_VALUE;
+    reessayerSiOccupe([&] {
+        h = appels.ouvrir(chemin, acces, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, disposition,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
+        return h != INVALID_HANDLE_VALUE;
+    });
+    return h;
 }
 
 std::optional<Raison> verifierFichier(AppelsWindows& appels, HANDLE fichier)

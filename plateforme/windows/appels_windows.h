@@ -69,6 +69,26 @@ private:
 // that the system never cuts it.
 std::wstring cheminLarge(const std::string& chemin);
 
+// `texte` (UTF-16) as UTF-8; a lone surrogate becomes U+FFFD.
+std::string versUtf8(const std::wstring& texte);
+
+// Runs `essai` (true when it succeeded) again while it fails because another
+// program holds the file for an instant (ERROR_SHARING_VIOLATION, or `aussi`):
+// at most 50 times, 10 ms apart. GetLastError is then the last try's.
+template <typename Essai> bool reessayerSiOccupe(Essai essai, DWORD aussi = ERROR_SHARING_VIOLATION)
+{
+    for (int fois = 1;; ++fois) {
+        if (essai()) {
+            return true;
+        }
+        const DWORD erreur = GetLastError();
+        if ((erreur != ERROR_SHARING_VIOLATION && erreur != aussi) || fois == 50) {
+            return false;
+        }
+        Sleep(10);
+    }
+}
+
 // The cause of the Windows error code `code` (GetLastError).
 Raison raisonWindows(DWORD code);
 

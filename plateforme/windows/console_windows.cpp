@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include "appels_windows.h"
+
 namespace {
 
 bool estConsole(HANDLE h)
@@ -131,18 +133,6 @@ private:
 };
 
 }  // namespace
-
-std::string versUtf8(const std::wstring& texte)
-{
-    if (texte.empty()) {
-        return {};
-    }
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, texte.data(), static_cast<int>(texte.size()), nullptr, 0, nullptr, nullptr);
-    std::string resultat(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, texte.data(), static_cast<int>(texte.size()), resultat.data(), n, nullptr, nullptr);
-    return resultat;
-}
 
 void brancherConsoles()
 {

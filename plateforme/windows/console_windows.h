@@ -1,8 +1,6 @@
 #ifndef PLATEFORME_WINDOWS_CONSOLE_WINDOWS_H
 #define PLATEFORME_WINDOWS_CONSOLE_WINDOWS_H
 
-#include <string>
-
 // The console on Windows. Its code page is not the program's encoding (the OEM
 // page, 850 or 437, at start), and reading UTF-8 through it fails on some
 // builds: a stream that is a console is written and read as UTF-16 instead.
@@ -15,8 +13,5 @@
 // carrying the Windows error code.
 // REQUIRES: called once, after std::ios::sync_with_stdio, before the streams are used.
 void brancherConsoles();
-
-// `texte` (UTF-16) as UTF-8; a lone surrogate becomes U+FFFD.
-std::string versUtf8(const std::wstring& texte);
 
 #endif

@@ -12,6 +12,7 @@
 // After <windows.h>, which it needs.
 #include <shellapi.h>
 
+#include "appels_windows.h"
 #include "console_windows.h"
 
 void preparerProcessus()

@@ -281,21 +281,11 @@ HANDLE creerTemporaire(AppelsWindows& appels, const std::string& chemin, std::st
 
 // Puts `temporaire` in the place of `chemin`: 0 or the error. While another
 // print has the PDF open, if only to look at its start, Windows refuses the
-// replacement (access denied, sharing violation): it is tried again a little later.
+// replacement for an instant (access denied, sharing violation).
 DWORD remplacer(AppelsWindows& appels, const std::string& temporaire, const std::string& chemin)
 {
-    DWORD erreur = 0;
-    for (int essai = 0; essai < 50; ++essai) {
-        if (appels.renommer(temporaire, chemin) != 0) {
-            return 0;
-        }
-        erreur = GetLastError();
-        if (erreur != ERROR_ACCESS_DENIED && erreur != ERROR_SHARING_VIOLATION) {
-            break;
-        }
-        Sleep(10);
-    }
-    return erreur;
+    const bool fait = reessayerSiOccupe([&] { return appels.renommer(temporaire, chemin) != 0; }, ERROR_ACCESS_DENIED);
+    return fait ? 0 : GetLastError();
 }
 
 }  // namespace
